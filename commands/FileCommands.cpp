@@ -1,0 +1,3 @@
+#include "commands/CoreLibrary.h"
+
+std::span<const CommandInfo> FileCommandTable() { return {}; }

@@ -1,0 +1,45 @@
+// The runtime's single service entry for the support libraries.
+#include <windows.h>
+
+#include <cstring>
+
+#include "runtime/RuntimeApplication.h"
+#include "runtime/RuntimeErrors.h"
+#include "runtime/SupportLibraries.h"
+#include "runtime/Values.h"
+
+namespace {
+
+int64_t Allocate(intptr_t byteCount, intptr_t flag) {
+    auto n = static_cast<size_t>(byteCount);
+    // Flag 0: as RuntimeAlloc (failure is fatal); otherwise a plain allocation that may fail.
+    void* p = flag == 0 ? RuntimeAlloc(n) : HeapAlloc(GetProcessHeap(), 0, n);
+    return reinterpret_cast<intptr_t>(p);
+}
+
+int64_t NumericValueBits(const ArgRecord* value) {
+    double d = NumericValueOf(*value).AsDouble();
+    int64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    return bits;
+}
+
+}  // namespace
+
+// Messages 2001 gives the numeric value of an ArgRecord as the bit pattern of a double;
+// 2003 and 2004 give new texts owned by the caller.
+int64_t RuntimeNotify(int32_t message, intptr_t p1, intptr_t p2) {
+    RuntimeApplication& app = Runtime();
+    switch (message) {
+    case 2001: return NumericValueBits(reinterpret_cast<const ArgRecord*>(p1));
+    case 2003: return reinterpret_cast<intptr_t>(MakeText(app.programFolder.c_str()));
+    case 2004: return reinterpret_cast<intptr_t>(MakeText(app.programFileName.c_str()));
+    case 2023: FreeArray(static_cast<TypeCode>(p1), reinterpret_cast<ArrayValue*>(p2)); return 0;
+    case 2024: return Allocate(p1, p2);
+    case 2025: RuntimeFree(reinterpret_cast<void*>(p1)); return 0;
+    case 2026: return reinterpret_cast<intptr_t>(RuntimeRealloc(reinterpret_cast<void*>(p1), static_cast<size_t>(p2)));
+    case 2027: ReportErrorText(reinterpret_cast<const char*>(p1), 0);
+    case 2028: EndProgram(static_cast<int>(p1));
+    default: return 0;
+    }
+}
