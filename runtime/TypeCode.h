@@ -36,7 +36,9 @@ constexpr bool IsArrayType(TypeCode t) { return (t & kTypeArrayFlag) != 0 && Cla
 constexpr TypeCode ElementType(TypeCode t) { return t & ~kTypeArrayFlag; }
 
 // Numeric kinds: the system kinds whose low byte is 1.
-constexpr bool IsNumericType(TypeCode t) { return ClassifyId(t) == IdClass::SystemKind && (t & 0xFF) == 1; }
+constexpr bool IsNumericType(TypeCode t) {
+    return ClassifyId(t) == IdClass::SystemKind && (t & kTypeArrayFlag) == 0 && (t & 0xFF) == 1;
+}
 
 // Byte size of a kind's stored form. Texts, byte sets and subroutine pointers are pointers,
 // so their size follows the build's pointer width; 0 for the empty kind and unknown codes.

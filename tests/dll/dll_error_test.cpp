@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "runtime/RuntimeErrors.h"
+#include "tests/support/ProcessRunner.h"
 #include "tests/support/WindowDriver.h"
 
 using namespace testing_support;
@@ -33,7 +34,7 @@ TEST(DllBindingError, ShowsTheBoxAndEndsTheProgram) {
         const std::string log = ProgramFolder() + "dll_child_" + std::to_string(GetCurrentProcessId()) + ".log";
         DeleteFileA(log.c_str());
         ChildProcess child;
-        ASSERT_TRUE(child.Start("\"" + ProgramFolder() + "dll_child.exe\" \"" + log + "\" " + c.which));
+        ASSERT_TRUE(child.Start(SiblingCommand("dll_child.exe", {log, c.which})));
         HWND box = WaitForProcessDialog(child.Id(), 20000);
         ASSERT_NE(box, nullptr);
         Sleep(50);  // let the box finish laying out its texts

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "runtime/RuntimeErrors.h"
+#include "tests/support/ProcessRunner.h"
 #include "tests/support/WindowDriver.h"
 
 using namespace testing_support;
@@ -27,7 +28,7 @@ Outcome RunChild(const std::string& args) {
     DeleteFileA(log.c_str());
     Outcome out;
     ChildProcess child;
-    EXPECT_TRUE(child.Start("\"" + ProgramFolder() + "runtime_child.exe\" \"" + log + "\" " + args));
+    EXPECT_TRUE(child.Start(SiblingCommand("runtime_child.exe", {log}, args)));
     DWORD start = GetTickCount();
     while (GetTickCount() - start < 20000) {
         if (HWND box = FindProcessDialog(child.Id())) {

@@ -181,7 +181,7 @@ TEST(TypeCodes, ClassesAndNumericKinds) {
     EXPECT_EQ(ClassifyId(0x0001001F), IdClass::Third);
     EXPECT_EQ(ClassifyId(0xC0000000), IdClass::Third);
     for (TypeCode t : {kTypeByte, kTypeShort, kTypeInt, kTypeLong, kTypeFloat, kTypeDouble}) EXPECT_TRUE(IsNumericType(t));
-    for (TypeCode t : {kTypeLogical, kTypeDateTime, kTypeText, kTypeByteSet, kTypeSubroutine, TypeCode(0x0001001F)})
+    for (TypeCode t : {kTypeLogical, kTypeDateTime, kTypeText, kTypeByteSet, kTypeSubroutine, TypeCode(0x0001001F), kTypeInt | kTypeArrayFlag})
         EXPECT_FALSE(IsNumericType(t));
 }
 

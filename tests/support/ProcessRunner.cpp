@@ -1,5 +1,7 @@
 #include "tests/support/ProcessRunner.h"
 
+#include "tests/support/WindowDriver.h"
+
 namespace testing_support {
 
 RunResult RunCaptured(const std::string& commandLine, DWORD timeoutMs) {
@@ -57,6 +59,19 @@ std::string Quote(const std::string& arg) {
     }
     q.append(backslashes * 2, '\\');
     return q + "\"";
+}
+
+std::string SiblingCommand(const std::string& exeName, std::initializer_list<std::string> args, const std::string& rawTail) {
+    std::string cmd = Quote(ProgramFolder() + exeName);
+    for (const std::string& a : args) {
+        cmd += ' ';
+        cmd += Quote(a);
+    }
+    if (!rawTail.empty()) {
+        cmd += ' ';
+        cmd += rawTail;
+    }
+    return cmd;
 }
 
 }  // namespace testing_support
