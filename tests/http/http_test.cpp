@@ -51,7 +51,9 @@ TEST_F(HttpReadPageTest, ReturnsTheBodyReadInChunksSizedByContentLength) {
         PageReadTrace trace;
         ReadPage(ServerUrl(c.path).c_str(), collected, &trace);
         ASSERT_EQ(collected.Length(), c.bodyLength);
-        if (c.bodyLength) EXPECT_EQ(std::string(reinterpret_cast<char*>(collected.Data()), c.bodyLength), ServedBody(c.bodyLength));
+        if (c.bodyLength) {
+            EXPECT_EQ(std::string(reinterpret_cast<char*>(collected.Data()), c.bodyLength), ServedBody(c.bodyLength));
+        }
         EXPECT_TRUE(trace.completed);
         ASSERT_FALSE(trace.asked.empty());
         for (uint32_t asked : trace.asked) EXPECT_EQ(asked, c.chunk);
@@ -123,12 +125,12 @@ TEST(SplitPageUrl, SplitsWithTheLimits) {
     struct Case {
         std::string url;
         bool ok;
-        bool secure;
-        const char* host;
-        uint16_t port;
-        const char* path;
-        const char* user;
-        const char* password;
+        bool secure = false;
+        const char* host = nullptr;  // null: not compared
+        uint16_t port = 0;
+        const char* path = nullptr;  // null: not compared
+        const char* user = "";
+        const char* password = "";
     };
     const Case cases[] = {
         {"http://forum.test/forum.php?tid=3&page=1#pid9", true, false, "forum.test", 80, "/forum.php?tid=3&page=1#pid9", "", ""},
@@ -149,9 +151,13 @@ TEST(SplitPageUrl, SplitsWithTheLimits) {
         ASSERT_EQ(SplitPageUrl(c.url.c_str(), s), c.ok);
         if (!c.ok) continue;
         EXPECT_EQ(s.secure, c.secure);
-        if (c.host) EXPECT_EQ(s.host, c.host);
+        if (c.host) {
+            EXPECT_EQ(s.host, c.host);
+        }
         EXPECT_EQ(s.port, c.port);
-        if (c.path) EXPECT_EQ(s.path, c.path);
+        if (c.path) {
+            EXPECT_EQ(s.path, c.path);
+        }
         EXPECT_EQ(s.userName, c.user);
         EXPECT_EQ(s.password, c.password);
     }
