@@ -14,7 +14,7 @@ absolute-form (proxy) requests alike; the path decides the answer:
   A connection that opens with a TLS handshake is logged and closed.
   /_queue/MODE[/HEX]  queues an answer for the next page request (MODE "page": 200 with the
                   bytes HEX; "drop": close without answering); answers "ok"
-  /_clear         empties the queue
+  /_queue/clear   empties the queue
   any other path  a page request: the next queued answer; 404 "no page" when none is queued
 """
 import os, socket, socketserver, sys, threading
@@ -84,11 +84,10 @@ class Handler(socketserver.BaseRequestHandler):
             return response("200 OK", line, [("Content-Length", len(line))])
         if kind == "_queue":
             with LOCK:
+                if parts[1] == "clear":
+                    QUEUE.clear()
+                    return response("200 OK", b"ok", [("Content-Length", 2)])
                 QUEUE.append((parts[1], bytes.fromhex(parts[2]) if len(parts) > 2 else b""))
-            return response("200 OK", b"ok", [("Content-Length", 2)])
-        if kind == "_clear":
-            with LOCK:
-                QUEUE.clear()
             return response("200 OK", b"ok", [("Content-Length", 2)])
         with LOCK:
             queued = QUEUE.pop(0) if QUEUE else None
