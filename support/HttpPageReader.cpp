@@ -4,7 +4,6 @@
 #include <wininet.h>
 
 #include <cstring>
-#include <new>
 
 #include "support/InternetLibraryState.h"
 
@@ -154,7 +153,8 @@ void HttpReadPage(ArgRecord* result, int32_t n, ArgRecord* args) {
         PageBuffer collected;
         ReadPage(n >= 1 ? args[0].AsText() : nullptr, collected);
         *result = ArgRecord::Bytes(InternetState().runtime.MakeByteSet(collected.Data(), collected.Length()));
-    } catch (const std::bad_alloc&) {
-        // Memory ran out while the URL texts were handled: the request's handles are closed.
+    } catch (...) {
+        // Memory ran out while the URL texts were handled: the request's handles are closed
+        // and the result stays empty; nothing crosses the command entry.
     }
 }
