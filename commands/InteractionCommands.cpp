@@ -1,3 +1,110 @@
-#include "commands/CoreLibrary.h"
+#include "commands/InteractionCommands.h"
 
-std::span<const CommandInfo> InteractionCommandTable() { return {}; }
+#include <windows.h>
+
+#include <string>
+
+#include "commands/CoreLibrary.h"
+#include "runtime/ValueHolders.h"
+
+namespace {
+
+bool Given(int32_t n, const ArgRecord* args, int32_t index) { return index < n && !args[index].IsOmitted(); }
+
+// The message of a box: texts unchanged, logicals as 真/假, numbers and dates as ToText
+// writes them, anything else empty.
+Text MessageText(const ArgRecord& message) {
+    TypeCode kind = message.type;
+    if (kind == kTypeText) return Text::Copy(message.AsText());
+    if (kind == kTypeLogical) return Text::Copy(message.data.words.low ? "真" : "假");
+    if (IsNumericType(kind) || kind == kTypeDateTime) {
+        FoundCommand toText = FindLibraryCommand("ToText");
+        if (toText.entry) {
+            ArgRecord copy = message;
+            return Text(static_cast<char*>(CallLibraryCommand(kCoreLibrary, toText.entry, 1, &copy).data.ptr));
+        }
+    }
+    return Text();
+}
+
+// The owner of a box: an integer is a window handle; a window reference names a loaded
+// window, which the forms layer resolves; anything else is no owner.
+HWND BoxOwner(int32_t n, const ArgRecord* args) {
+    if (n < 4) return nullptr;
+    const ArgRecord& owner = args[3];
+    if (owner.type == kTypeInt) return reinterpret_cast<HWND>(static_cast<intptr_t>(owner.AsInt()));
+    return nullptr;
+}
+
+// MessageBoxA's answer as the command's result code: OK 0, Cancel 1, Abort 2, Retry 3,
+// Ignore 4, Yes 5, No 6, anything else 0.
+int32_t BoxResultCode(int answer) {
+    switch (answer) {
+    case IDOK: return 0;
+    case IDCANCEL: return 1;
+    case IDABORT: return 2;
+    case IDRETRY: return 3;
+    case IDIGNORE: return 4;
+    case IDYES: return 5;
+    case IDNO: return 6;
+    default: return 0;
+    }
+}
+
+// Show values of window modes 1 to 6.
+constexpr WORD kShowValues[] = {SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNOACTIVATE, SW_MINIMIZE};
+
+}  // namespace
+
+void ShowMessageBox(ArgRecord* result, int32_t n, ArgRecord* args) {
+    Text message = n >= 1 ? MessageText(args[0]) : Text();
+    UINT style = Given(n, args, 1) ? static_cast<UINT>(args[1].AsInt()) : 0;
+    if (!(style & MB_SYSTEMMODAL)) style |= MB_TASKMODAL;
+    const char* title = Given(n, args, 2) && args[2].type == kTypeText && args[2].AsText() ? args[2].AsText() : "信息：";
+    int answer = MessageBoxA(BoxOwner(n, args), message.CStr(), title, style);
+    *result = ArgRecord::Int(BoxResultCode(answer));
+}
+
+void RunProgram(ArgRecord* result, int32_t n, ArgRecord* args) {
+    std::string commandLine = n >= 1 && args[0].type == kTypeText && args[0].AsText() ? args[0].AsText() : "";
+    bool wait = Given(n, args, 1) && args[1].data.words.low != 0;
+    int32_t mode = Given(n, args, 2) ? args[2].AsInt() : 2;
+    mode = mode < 1 ? 1 : mode > 6 ? 6 : mode;
+
+    STARTUPINFOA startup{};
+    static_assert(sizeof(void*) != 4 || sizeof startup == 68, "the start-up record is 68 bytes");
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = kShowValues[mode - 1];
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        *result = ArgRecord::Logical(false);
+        return;
+    }
+    if (wait) WaitForSingleObject(process.hProcess, INFINITE);
+    else WaitForInputIdle(process.hProcess, 1000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    *result = ArgRecord::Logical(true);
+}
+
+void ScreenWidth(ArgRecord* result, int32_t, ArgRecord*) { *result = ArgRecord::Int(GetSystemMetrics(SM_CXSCREEN)); }
+
+void ScreenHeight(ArgRecord* result, int32_t, ArgRecord*) { *result = ArgRecord::Int(GetSystemMetrics(SM_CYSCREEN)); }
+
+// GetSysColor's COLORREF already has red in the low byte, then green, then blue.
+void DefaultBackColour(ArgRecord* result, int32_t, ArgRecord*) {
+    *result = ArgRecord::Int(static_cast<int32_t>(GetSysColor(COLOR_BTNFACE)));
+}
+
+namespace {
+const CommandInfo kInteractionCommands[] = {
+    {"ShowMessageBox", ShowMessageBox},
+    {"RunProgram", RunProgram},
+    {"ScreenWidth", ScreenWidth},
+    {"ScreenHeight", ScreenHeight},
+    {"DefaultBackColour", DefaultBackColour},
+};
+}
+
+std::span<const CommandInfo> InteractionCommandTable() { return kInteractionCommands; }
