@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <mbstring.h>
 
+#include "runtime/DllCommandTable.h"
 #include "runtime/Values.h"
 
 namespace {
@@ -61,6 +62,7 @@ void InitRuntime() {
     app.defaultIconName = "DEFAULT_ICON";
     app.constantRegionStart = ConstantRegionStart();
     app.constantRegionEnd = ConstantRegionEnd();
+    dll::InitTable();
 
     for (int32_t i = 0; i < kSupportLibraryCount; ++i) {
         const LibraryDescriptor* lib = SupportLibrary(i);

@@ -1,0 +1,54 @@
+// A DLL command that cannot be bound ends the program: the runtime error box names the library
+// and the export, the exit code is -1, nothing after the call runs and no later entry is bound.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "runtime/RuntimeErrors.h"
+#include "tests/support/WindowDriver.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string ExpectedBox(const std::string& text) {
+    char buf[512];
+    FormatRuntimeErrorBox(text.c_str(), 0, buf, sizeof buf);
+    return buf;
+}
+
+TEST(DllBindingError, ShowsTheBoxAndEndsTheProgram) {
+    struct Case {
+        const char* which;
+        std::string message;
+    } cases[] = {
+        {"indll", "无法找到指定DLL库文件“dlltest.dll”中的输出命令“NoSuchExport”"},
+        {"nolib", "无法找到指定DLL库文件中的输出命令“NoSuchExport”"},
+        {"nodll", "无法找到指定DLL库文件“nosuchlib.dll”中的输出命令“DllTestAdd”"},
+        {"ordinal", "无法找到指定DLL库文件“dlltest.dll”中的输出命令“#999”"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.which);
+        const std::string log = ProgramFolder() + "dll_child_" + std::to_string(GetCurrentProcessId()) + ".log";
+        DeleteFileA(log.c_str());
+        ChildProcess child;
+        ASSERT_TRUE(child.Start("\"" + ProgramFolder() + "dll_child.exe\" \"" + log + "\" " + c.which));
+        HWND box = WaitForProcessDialog(child.Id(), 20000);
+        ASSERT_NE(box, nullptr);
+        Sleep(50);  // let the box finish laying out its texts
+        BoxSeen seen = ReadBox(box);
+        PressDefaultButton(box);
+        EXPECT_EQ(seen.caption, "错误");
+        EXPECT_EQ(ToHex(seen.text), ToHex(ExpectedBox(c.message)));
+        EXPECT_EQ(child.Wait(20000), 0xFFFFFFFFu);
+        std::ifstream in(log, std::ios::binary);
+        std::stringstream ran;
+        ran << in.rdbuf();
+        EXPECT_EQ(ran.str(), "");
+        in.close();
+        DeleteFileA(log.c_str());
+    }
+}
+
+}  // namespace
