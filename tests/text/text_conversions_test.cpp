@@ -1,0 +1,204 @@
+// Conversion commands (ToText, ToByteSet, ToNumber, ToInteger) over every value kind.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "commands/Calls.h"
+#include "commands/GbkText.h"
+#include "commands/TextCommands.h"
+
+namespace {
+
+ArgRecord Typed(TypeCode type, uint32_t low) {
+    ArgRecord a{};
+    a.data.words.low = low;
+    a.type = type;
+    return a;
+}
+
+std::string Hex(std::string_view bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string s;
+    for (unsigned char c : bytes) {
+        s += digits[c >> 4];
+        s += digits[c & 15];
+    }
+    return s;
+}
+
+// A one-dimensional integer array {0x64636261 ("abcd"), 0} and a 1 x 2 one.
+struct Arrays {
+    Array vector{kTypeInt}, matrix{kTypeInt}, texts{kTypeText};
+    Arrays() {
+        const int32_t two[] = {2}, oneByTwo[] = {1, 2};
+        vector.Redim(two, 1);
+        vector.At<int32_t>(1) = 0x64636261;
+        matrix.Redim(oneByTwo, 2);
+        matrix.At<int32_t>(1) = 0x64636261;
+        texts.Redim(two, 1);
+    }
+};
+
+void Subroutine() {}
+
+TEST(ToText, EveryKind) {
+    Arrays arrays;
+    Bytes withZero = Bytes::Copy(std::string_view("ab\0c", 4));
+    const double halfMinute = 30.0 / 1440, fiveSeconds = 5.0 / 86400;
+    const struct {
+        ArgRecord value;
+        const char* expected;
+    } cases[] = {
+        {ArgRecord::Int(-5), "-5"},
+        {Typed(kTypeByte, 200), "200"},
+        {Typed(kTypeShort, 0xFFFD), "-3"},
+        {ArgRecord::Long(-1234567890123), "-1234567890123"},
+        {ArgRecord::Double(0.1), "0.1"},
+        {ArgRecord::Double(1.0 / 3), "0.3333333333333"},
+        {ArgRecord::Double(123456789012345.0), "1.234567890123e+14"},
+        {ArgRecord::Double(1e20), "1e+20"},
+        {ArgRecord::Double(-0.5), "-0.5"},
+        {ArgRecord::Float(0.1f), "0.1"},
+        {ArgRecord::Float(1234567.0f), "1.23457e+06"},
+        {ArgRecord::Float(-100.0f), "-100"},
+        {ArgRecord::Logical(true), "真"},
+        {ArgRecord::Logical(false), "假"},
+        {ArgRecord::DateTime(45000.0), "2023年3月15日"},
+        {ArgRecord::DateTime(45000.5), "2023年3月15日12时"},
+        {ArgRecord::DateTime(45000.5 + halfMinute), "2023年3月15日12时30分"},
+        {ArgRecord::DateTime(45000.5 + fiveSeconds), "2023年3月15日12时0分5秒"},
+        {ArgRecord::DateTime(0.0), "1899年12月30日"},
+        {ArgRecord::DateTime(-1.25), "1899年12月29日6时"},  // negative dates: the fraction counts forward
+        {ArgRecord::DateTime(36526.999999999), "2000年1月2日"},  // rounded to the second
+        {ArgRecord::DateTime(-657434.0), "100年1月1日"},
+        {ArgRecord::DateTime(3000000.0), "9999年12月31日"},
+        {ArgRecord::Text("文本"), "文本"},
+        {ArgRecord::Bytes(withZero.Get()), "ab"},
+        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), "abcd"},
+        {ArgRecord::Pointer(arrays.matrix.Get(), kTypeInt | kTypeArrayFlag), ""},
+        {ArgRecord::Pointer(arrays.texts.Get(), kTypeText | kTypeArrayFlag), ""},
+        {ArgRecord::Pointer(reinterpret_cast<void*>(&Subroutine), kTypeSubroutine), ""},
+        {ArgRecord::Empty(), ""},
+    };
+    for (const auto& c : cases) {
+        ArgRecord r = cmd::Call(ToText, c.value);
+        EXPECT_EQ(r.type, kTypeText);
+        Text t = cmd::TakeText(r);
+        EXPECT_EQ(t.View(), c.expected) << "kind " << std::hex << c.value.type;
+        EXPECT_EQ(t.Empty(), !*c.expected);
+    }
+}
+
+TEST(ToByteSet, StoredFormsAndBytes) {
+    Arrays arrays;
+    Bytes source = Bytes::Copy("\x01\x00\x02", 3);
+    void* routine = reinterpret_cast<void*>(&Subroutine);
+    const struct {
+        ArgRecord value;
+        std::string expectedHex;
+    } cases[] = {
+        {ArgRecord::Text("test"), "74657374"},
+        {ArgRecord::Int(1), "01000000"},
+        {Typed(kTypeByte, 0xFE), "fe"},
+        {Typed(kTypeShort, 0x1234), "3412"},
+        {ArgRecord::Long(0x0102030405060708), "0807060504030201"},
+        {ArgRecord::Float(1.0f), "0000803f"},
+        {ArgRecord::Double(1.0), "000000000000f03f"},
+        {ArgRecord::Logical(true), "01000000"},
+        {ArgRecord::DateTime(2.0), "0000000000000040"},
+        {ArgRecord::Pointer(routine, kTypeSubroutine), Hex({reinterpret_cast<const char*>(&routine), sizeof routine})},
+        {ArgRecord::Bytes(source.Get()), "010002"},
+        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), "6162636400000000"},
+        {ArgRecord::Pointer(arrays.matrix.Get(), kTypeInt | kTypeArrayFlag), ""},
+        {ArgRecord::Text(""), ""},
+        {ArgRecord::Empty(), ""},
+    };
+    for (const auto& c : cases) {
+        ArgRecord r = cmd::Call(ToByteSet, c.value);
+        EXPECT_EQ(r.type, kTypeByteSet);
+        Bytes b = cmd::TakeBytes(r);
+        EXPECT_EQ(Hex(b.View()), c.expectedHex) << "kind " << std::hex << c.value.type;
+        EXPECT_EQ(b.Empty(), c.expectedHex.empty());
+    }
+    Bytes copy = cmd::TakeBytes(cmd::Call(ToByteSet, source));
+    EXPECT_NE(copy.Get(), source.Get());
+}
+
+TEST(ToNumber, EveryKindAndTextsAsAtofReadsThem) {
+    Arrays arrays;
+    const struct {
+        ArgRecord value;
+        double expected;
+    } cases[] = {
+        {ArgRecord::Text("  -12.5e1xyz"), -125.0},
+        {ArgRecord::Text("１２.５"), 12.5},  // full-width digits and point
+        {ArgRecord::Text("　+.5"), 0.5},     // ideographic space
+        {ArgRecord::Text("7e"), 7.0},
+        {ArgRecord::Text("abc"), 0.0},
+        {ArgRecord::Text("0x10"), 0.0},
+        {ArgRecord::Text("inf"), 0.0},
+        {ArgRecord::Text("-"), 0.0},
+        {ArgRecord::Logical(true), 1.0},
+        {Typed(kTypeByte, 255), 255.0},
+        {Typed(kTypeShort, 0xFFFE), -2.0},
+        {ArgRecord::Int(-7), -7.0},
+        {ArgRecord::Long(int64_t{1} << 40), 1099511627776.0},
+        {ArgRecord::Float(0.5f), 0.5},
+        {ArgRecord::Double(-2.25), -2.25},
+        {ArgRecord::DateTime(5.0), 0.0},
+        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), 0.0},
+        {ArgRecord::Empty(), 0.0},
+    };
+    for (const auto& c : cases) {
+        ArgRecord r = cmd::Call(ToNumber, c.value);
+        EXPECT_EQ(r.type, kTypeDouble);
+        EXPECT_EQ(r.data.f64, c.expected) << "kind " << std::hex << c.value.type;
+    }
+    void* routine = reinterpret_cast<void*>(&Subroutine);
+    EXPECT_EQ(cmd::AsDouble(cmd::Call(ToNumber, ArgRecord::Pointer(routine, kTypeSubroutine))),
+              static_cast<double>(reinterpret_cast<uintptr_t>(routine)));
+}
+
+TEST(ToInteger, EveryKindAndTextsAsAtoiReadsThem) {
+    Arrays arrays;
+    const struct {
+        ArgRecord value;
+        int32_t expected;
+    } cases[] = {
+        {ArgRecord::Text("１２"), 12},
+        {ArgRecord::Text(" +42abc"), 42},
+        {ArgRecord::Text("　－７"), -7},
+        {ArgRecord::Text("3.9"), 3},
+        {ArgRecord::Text("99999999999"), INT32_MAX},
+        {ArgRecord::Text("-99999999999"), INT32_MIN},
+        {ArgRecord::Text("x1"), 0},
+        {ArgRecord::Double(-2.7), -2},
+        {ArgRecord::Double(1e10), INT32_MIN},
+        {ArgRecord::Float(3.9f), 3},
+        {ArgRecord::Long(0x100000005), 5},
+        {Typed(kTypeShort, 0xFFFD), -3},
+        {Typed(kTypeByte, 200), 200},
+        {ArgRecord::Logical(true), 1},
+        {ArgRecord::DateTime(5.0), 0},
+        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), 0},
+        {ArgRecord::Empty(), 0},
+    };
+    for (const auto& c : cases) {
+        ArgRecord r = cmd::Call(ToInteger, c.value);
+        EXPECT_EQ(r.type, kTypeInt);
+        EXPECT_EQ(r.AsInt(), c.expected) << "kind " << std::hex << c.value.type;
+    }
+}
+
+TEST(HalfWidth, FullWidthFormsBecomeAscii) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ＡＢ１！～", "AB1!~"},           // A3xx forms; ～ is A3FE
+        {"\xA1\xA1" "\xA1\xAB" "\xA1\xEE" "\xA1\xEF", " ~**"},
+        {"中\xA1\xA2" "a", "中\xA1\xA2" "a"},  // other characters copied
+        {"1\xA3", "1"},                      // a broken character ends it
+    };
+    for (auto [in, expected] : cases) EXPECT_EQ(gbk::HalfWidth(in, std::strlen(in)), expected) << in;
+}
+
+}  // namespace
