@@ -5,25 +5,19 @@
 #include <string>
 
 #include "commands/CoreLibrary.h"
+#include "commands/TextConversions.h"
 #include "runtime/ValueHolders.h"
 
 namespace {
 
 bool Given(int32_t n, const ArgRecord* args, int32_t index) { return index < n && !args[index].IsOmitted(); }
 
-// The message of a box: texts unchanged, logicals as 真/假, numbers and dates as ToText
-// writes them, anything else empty.
+// The message of a box: texts, logicals, numbers and dates as ToText writes them; any other
+// kind (a byte set among them) gives the empty message.
 Text MessageText(const ArgRecord& message) {
     TypeCode kind = message.type;
-    if (kind == kTypeText) return Text::Copy(message.AsText());
-    if (kind == kTypeLogical) return Text::Copy(message.data.words.low ? "真" : "假");
-    if (IsNumericType(kind) || kind == kTypeDateTime) {
-        FoundCommand toText = FindLibraryCommand("ToText");
-        if (toText.entry) {
-            ArgRecord copy = message;
-            return Text(static_cast<char*>(CallLibraryCommand(kCoreLibrary, toText.entry, 1, &copy).data.ptr));
-        }
-    }
+    if (kind == kTypeText || kind == kTypeLogical || kind == kTypeDateTime || IsNumericType(kind))
+        return ValueToText(message);
     return Text();
 }
 

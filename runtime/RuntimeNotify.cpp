@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "runtime/FileRegistry.h"
 #include "runtime/RuntimeApplication.h"
 #include "runtime/RuntimeErrors.h"
 #include "runtime/SupportLibraries.h"
@@ -27,13 +28,16 @@ int64_t NumericValueBits(const ArgRecord* value) {
 }  // namespace
 
 // Messages 2001 gives the numeric value of an ArgRecord as the bit pattern of a double;
-// 2003 and 2004 give new texts owned by the caller.
+// 2003 and 2004 give new texts owned by the caller; 2012 gives the registered file's number.
 int64_t RuntimeNotify(int32_t message, intptr_t p1, intptr_t p2) {
     RuntimeApplication& app = Runtime();
     switch (message) {
     case 2001: return NumericValueBits(reinterpret_cast<const ArgRecord*>(p1));
     case 2003: return reinterpret_cast<intptr_t>(MakeText(app.programFolder.c_str()));
     case 2004: return reinterpret_cast<intptr_t>(MakeText(app.programFileName.c_str()));
+    case 2011: return RegisteredFileKind(reinterpret_cast<const void*>(p1));
+    case 2012: return RegisterFile(reinterpret_cast<void*>(p1), static_cast<uint8_t>(p2));
+    case 2013: return UnregisterFile(reinterpret_cast<const void*>(p1)) ? 1 : 0;
     case 2023: FreeArray(static_cast<TypeCode>(p1), reinterpret_cast<ArrayValue*>(p2)); return 0;
     case 2024: return Allocate(p1, p2);
     case 2025: RuntimeFree(reinterpret_cast<void*>(p1)); return 0;
