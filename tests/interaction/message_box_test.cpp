@@ -30,6 +30,10 @@ TEST(ShowMessageBox, ThroughTheProbe) {
         {{"i:-5", "i:0"}, "信息：", "-5", 0},
         {{"d:0.1", "i:0"}, "信息：", "0.1", 0},
         {{"t:m", "i:0", "t:T", "t:not an owner"}, "T", "m", 0},
+        // The probe presses the default button: the answer follows the box's buttons.
+        {{"t:q", "i:0x24", "t:T"}, "T", "q", 5},      // Yes / No: Yes
+        {{"t:q", "i:0x124", "t:T"}, "T", "q", 6},     // second button default: No
+        {{"t:q", "i:0x22", "t:T"}, "T", "q", 2},      // Abort / Retry / Ignore: Abort
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = {"ShowMessageBox"};

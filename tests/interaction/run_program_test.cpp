@@ -7,6 +7,7 @@
 #include "commands/Calls.h"
 #include "commands/InteractionCommands.h"
 #include "tests/support/Probe.h"
+#include "tests/support/ProcessRunner.h"
 #include "tests/support/WindowDriver.h"
 
 using namespace testing_support;
@@ -22,7 +23,7 @@ struct Started {
 std::string LogPath(const char* name) { return ProgramFolder() + "started_" + name + ".log"; }
 
 std::string ChildCommand(const std::string& log, int sleepMs = 0) {
-    return "\"" + ProgramFolder() + "started_child.exe\" \"" + log + "\" " + std::to_string(sleepMs);
+    return SiblingCommand("started_child.exe", {log}, std::to_string(sleepMs));
 }
 
 Started ReadLog(const std::string& log) {

@@ -58,10 +58,33 @@ void PressButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+namespace {
+BOOL CALLBACK FindDefPushButton(HWND child, LPARAM lp) {
+    char cls[16] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Button") != 0) return TRUE;
+    auto found = reinterpret_cast<HWND*>(lp);
+    if (!found[1]) found[1] = child;  // the first button, should none be marked default
+    if ((GetWindowLongA(child, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) {
+        found[0] = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
 void PressDefaultButton(HWND dialog) {
     LRESULT def = SendMessageA(dialog, DM_GETDEFID, 0, 0);
-    int id = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
-    PressButton(dialog, id);
+    if (HIWORD(def) == DC_HASDEFID && GetDlgItem(dialog, LOWORD(def))) {
+        PressButton(dialog, LOWORD(def));
+        return;
+    }
+    // Wine's message box names IDOK as its default id even when it has no such button: its
+    // default button is then the one drawn as default.
+    HWND found[2] = {nullptr, nullptr};
+    EnumChildWindows(dialog, FindDefPushButton, reinterpret_cast<LPARAM>(found));
+    HWND button = found[0] ? found[0] : found[1];
+    PressButton(dialog, button ? GetDlgCtrlID(button) : IDOK);
 }
 
 BoxSeen ReadBox(HWND box) {
