@@ -46,7 +46,7 @@ DWORD WINAPI WatchBoxes(void*) {
     for (;;) {
         HWND box = testing_support::FindProcessDialog(GetCurrentProcessId());
         if (box && !handled.count(box)) {
-            Sleep(50);  // let the box finish laying out its texts
+            testing_support::WaitUntilBoxReady(box);
             auto seen = ReadBox(box);
             WriteLine("box " + ToHex(seen.caption) + " " + ToHex(seen.text));
             handled.insert(box);

@@ -37,7 +37,7 @@ TEST(DllBindingError, ShowsTheBoxAndEndsTheProgram) {
         ASSERT_TRUE(child.Start(SiblingCommand("dll_child.exe", {log, c.which})));
         HWND box = WaitForProcessDialog(child.Id(), 20000);
         ASSERT_NE(box, nullptr);
-        Sleep(50);  // let the box finish laying out its texts
+        WaitUntilBoxReady(box);
         BoxSeen seen = ReadBox(box);
         PressDefaultButton(box);
         EXPECT_EQ(seen.caption, "错误");

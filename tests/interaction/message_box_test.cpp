@@ -61,7 +61,7 @@ BoxState ShowAndPress(HWND window, int buttonId, const std::function<ArgRecord()
     std::thread watcher([&] {
         HWND box = WaitForProcessDialog(GetCurrentProcessId(), 20000);
         if (!box) return;
-        Sleep(50);
+        WaitUntilBoxReady(box);
         state.seen = true;
         state.box = ReadBox(box);
         state.owner = GetWindow(box, GW_OWNER);

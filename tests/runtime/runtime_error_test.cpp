@@ -32,7 +32,7 @@ Outcome RunChild(const std::string& args) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < 20000) {
         if (HWND box = FindProcessDialog(child.Id())) {
-            Sleep(50);  // let the box finish laying out its texts
+            WaitUntilBoxReady(box);
             out.boxShown = true;
             out.box = ReadBox(box);
             PressDefaultButton(box);

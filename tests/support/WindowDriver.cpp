@@ -40,6 +40,15 @@ HWND WaitForProcessDialog(DWORD processId, DWORD timeoutMs) {
     }
 }
 
+void WaitUntilBoxReady(HWND box) {
+    for (int i = 0; i < 100; ++i) {
+        HWND text = GetDlgItem(box, 0xFFFF);
+        if (text && GetWindowTextLengthA(text) > 0 && IsWindowVisible(box)) break;
+        Sleep(20);
+    }
+    Sleep(20);
+}
+
 std::string WindowText(HWND hwnd) {
     int n = GetWindowTextLengthA(hwnd);
     std::string s(static_cast<size_t>(n) + 1, '\0');

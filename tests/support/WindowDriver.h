@@ -11,6 +11,9 @@ namespace testing_support {
 HWND FindProcessDialog(DWORD processId);
 // Waits up to timeoutMs for such a window.
 HWND WaitForProcessDialog(DWORD processId, DWORD timeoutMs);
+// Waits (up to 2 s) until a message box has its message text in place, so reading it from
+// outside does not race the box's own set-up.
+void WaitUntilBoxReady(HWND box);
 
 std::string WindowText(HWND hwnd);
 std::string DialogItemText(HWND dialog, int id);  // a box's message is the static control 0xFFFF

@@ -54,7 +54,7 @@ CheckRun RunCheck(const std::string& pageUrl, int answer) {
         HWND box = FindProcessDialog(child.Id());
         if (box && !seen.count(box)) {
             seen.insert(box);
-            Sleep(100);  // let the box lay out its texts
+            WaitUntilBoxReady(box);
             run.boxes.push_back(ReadBox(box));
             run.yesAndNoOnly = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL);
             HWND icon = GetDlgItem(box, 0x440);  // the box's icon control, there only with an icon style
