@@ -11,4 +11,8 @@ eval "$(bash "$here/wine-session.sh" start)"
 trap 'bash "$here/wine-session.sh" stop' EXIT
 bin=$BUILD_ROOT/x86_64/bin
 probe() { echo "cmdprobe $*"; "$here/wine-run.sh" "$bin/cmdprobe.exe" "$@"; }
-probe ByteSetLength b:d7eed0c2b0e6b1be
+# "最新版本：" in UTF-8, as the update page carries it, converted to GBK; then found in a GBK text.
+probe ConvertEncoding b:e69c80e696b0e78988e69cacefbc9a t:UTF-8 t:GBK r:0
+probe FindText x:56312e34d7eed0c2b0e6b1bea3ba56312e35 x:d7eed0c2b0e6b1bea3ba
+probe ToLowerCase t:DISC_13.OGG
+probe ShowMessageBox t:hello i:0x24 t:DiscTool
