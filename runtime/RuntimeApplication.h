@@ -34,7 +34,6 @@ struct RuntimeApplication {
     bool shutdownInProgress = false;
     bool messageLoopRunning = false;
     bool oleInitialised = false;
-    bool networkStarted = false;
     bool initialised = false;
     // Set by the forms layer: destroys every loaded window and drops the template copies.
     void (*destroyLoadedWindows)() = nullptr;
