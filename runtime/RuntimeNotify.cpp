@@ -1,6 +1,7 @@
 // The runtime's single service entry for the support libraries.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "runtime/FileRegistry.h"
@@ -18,6 +19,19 @@ int64_t Allocate(intptr_t byteCount, intptr_t flag) {
     return reinterpret_cast<intptr_t>(p);
 }
 
+// One idle callback per window: a second request for the same window is ignored.
+int64_t AddIdleCallback(RuntimeApplication& app, const IdleCallback* callback) {
+    auto& list = app.idleCallbacks;
+    if (std::none_of(list.begin(), list.end(), [&](const IdleCallback& c) { return c.window == callback->window; }))
+        list.push_back(*callback);
+    return 0;
+}
+
+int64_t RemoveIdleCallback(RuntimeApplication& app, HWND window) {
+    std::erase_if(app.idleCallbacks, [&](const IdleCallback& c) { return c.window == window; });
+    return 0;
+}
+
 int64_t NumericValueBits(const ArgRecord* value) {
     double d = NumericValueOf(*value).AsDouble();
     int64_t bits;
@@ -27,11 +41,14 @@ int64_t NumericValueBits(const ArgRecord* value) {
 
 }  // namespace
 
-// Messages 2001 gives the numeric value of an ArgRecord as the bit pattern of a double;
+// Message 1012 adds an idle callback (a record of window handle, routine and parameter), 1013
+// removes the window's; 2001 gives the numeric value of an ArgRecord as the bit pattern of a double;
 // 2003 and 2004 give new texts owned by the caller; 2012 gives the registered file's number.
 int64_t RuntimeNotify(int32_t message, intptr_t p1, intptr_t p2) {
     RuntimeApplication& app = Runtime();
     switch (message) {
+    case 1012: return AddIdleCallback(app, reinterpret_cast<const IdleCallback*>(p1));
+    case 1013: return RemoveIdleCallback(app, reinterpret_cast<HWND>(p1));
     case 2001: return NumericValueBits(reinterpret_cast<const ArgRecord*>(p1));
     case 2003: return reinterpret_cast<intptr_t>(MakeText(app.programFolder.c_str()));
     case 2004: return reinterpret_cast<intptr_t>(MakeText(app.programFileName.c_str()));

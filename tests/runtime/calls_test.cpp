@@ -5,6 +5,7 @@
 
 #include "commands/ByteSetCommands.h"
 #include "commands/Calls.h"
+#include "runtime/RuntimeApplication.h"
 
 namespace {
 
@@ -59,6 +60,30 @@ TEST(SupportLibraries, FiveLibrariesInTheirOrder) {
         EXPECT_EQ(lib->minorVersion, versions[i][1]);
     }
     EXPECT_EQ(SupportLibrary(5), nullptr);
+}
+
+void IdleRoutine(intptr_t) {}
+
+// Messages 1012 and 1013: one idle callback per window, added and removed by window handle;
+// an unknown message gives 0.
+TEST(RuntimeNotifyMessages, IdleCallbacksOnePerWindow) {
+    auto& list = Runtime().idleCallbacks;
+    list.clear();
+    const HWND a = reinterpret_cast<HWND>(0x1010), b = reinterpret_cast<HWND>(0x2020);
+    IdleCallback records[] = {{a, IdleRoutine, 1}, {b, IdleRoutine, 2}, {a, IdleRoutine, 3}};
+    for (IdleCallback& r : records) RuntimeNotify(1012, reinterpret_cast<intptr_t>(&r), 0);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].window, a);
+    EXPECT_EQ(list[0].parameter, 1);  // the window already had one: the second is not added
+    EXPECT_EQ(list[1].window, b);
+    EXPECT_EQ(list[1].routine, IdleRoutine);
+    RuntimeNotify(1013, reinterpret_cast<intptr_t>(a), 0);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].window, b);
+    RuntimeNotify(1013, reinterpret_cast<intptr_t>(a), 0);  // none left for that window
+    EXPECT_EQ(list.size(), 1u);
+    list.clear();
+    EXPECT_EQ(RuntimeNotify(1999, 1, 2), 0);
 }
 
 }  // namespace
