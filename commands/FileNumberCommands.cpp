@@ -2,6 +2,8 @@
 // lives on the heap while its number is registered with the runtime (messages 2011 to 2013).
 #include <windows.h>
 
+#include <algorithm>
+
 #include "commands/FileArgs.h"
 #include "commands/FileCommands.h"
 #include "commands/FileNumbers.h"
@@ -111,6 +113,10 @@ void ReadTextFromFile(ArgRecord* result, int32_t n, ArgRecord* args) {
     }
     int64_t start = 0;
     if (!Seek(h, 0, FILE_CURRENT, &start)) return;
+    // No more than the bytes left can arrive, so a length far beyond them takes no more memory
+    // (at least one byte, so that a read at the end still goes to the platform).
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(h, &size) && size.QuadPart - start < length) length = std::max<int64_t>(size.QuadPart - start, 1);
     Bytes buffer(MakeByteSet(nullptr, static_cast<size_t>(length)));
     DWORD arrived = 0;
     if (!ReadFile(h, buffer.Get()->Bytes(), static_cast<DWORD>(length), &arrived, nullptr)) {

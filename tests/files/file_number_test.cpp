@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <psapi.h>
 
 #include "commands/Calls.h"
 #include "commands/FileCommands.h"
@@ -27,6 +28,11 @@ protected:
         LARGE_INTEGER zero{}, now{};
         SetFilePointerEx(file->handle.Get(), zero, &now, FILE_CURRENT);
         return now.QuadPart;
+    }
+    static SIZE_T PeakWorkingSet() {
+        PROCESS_MEMORY_COUNTERS m{};
+        GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
+        return m.PeakWorkingSetSize;
     }
     std::string ReadText(int32_t number, std::optional<int32_t> length) {
         ArgRecord r = length ? cmd::Call(ReadTextFromFile, number, *length) : cmd::Call(ReadTextFromFile, number);
@@ -167,6 +173,7 @@ TEST_F(FileNumbers, ReadTextScansToTheFirstEndAndLeavesThePosition) {
         {"lead byte last of the bytes read", "a\xB0\xA1z", 2, 0, "a\xB0", 2},
         {"whole length from a later position", "abcdef", std::nullopt, 2, "cdef", 6},
         {"length beyond the end", "abc", 100, 1, "bc", 3},
+        {"length far beyond the end", "abcdef", INT32_MAX, 2, "cdef", 6},
         {"length 0", "abc", 0, 1, "", 1},
         {"negative length", "abc", -4, 1, "", 1},
         {"at the end", "abc", std::nullopt, 3, "", 3},
@@ -180,8 +187,11 @@ TEST_F(FileNumbers, ReadTextScansToTheFirstEndAndLeavesThePosition) {
         LARGE_INTEGER start;
         start.QuadPart = c.startAt;
         SetFilePointerEx(file->handle.Get(), start, nullptr, FILE_BEGIN);
+        SIZE_T peakBefore = PeakWorkingSet();
         EXPECT_EQ(ReadText(number, c.length), c.text);
         EXPECT_EQ(Position(number), c.positionAfter);
+        // The memory taken follows the bytes that can arrive, not the length asked for.
+        EXPECT_LT(PeakWorkingSet() - peakBefore, SIZE_T{64} << 20);
         Close(number);
     }
 }
