@@ -18,6 +18,7 @@
 #include "runtime/RuntimeApplication.h"
 #include "support/EncodingConversion.h"
 #include "support/HttpPageReader.h"
+#include "tests/http/PageServer.h"
 #include "tool/UpdateCheck.h"
 
 namespace {
@@ -81,18 +82,6 @@ int StartServer(LocalServer& server, const std::string& body) {
     return ntohs(a.sin_port);
 }
 
-int UnusedPort() {
-    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    int len = sizeof a;
-    getsockname(s, reinterpret_cast<sockaddr*>(&a), &len);
-    closesocket(s);
-    return ntohs(a.sin_port);
-}
-
 struct Figures {
     double median, mean, worst;
 };
@@ -151,7 +140,7 @@ int main(int argc, char** argv) {
 
     UpdateCheck(local.c_str());  // opens the session, as the first check of a run does
     Report("server answering at once (two reads)", runs, Measure(runs, [&] { UpdateCheck(local.c_str()); }));
-    const std::string refused = "http://127.0.0.1:" + std::to_string(UnusedPort()) + path;
+    const std::string refused = "http://127.0.0.1:" + std::to_string(testing_support::UnusedPort()) + path;
     Report("nothing listening", runs, Measure(runs, [&] { UpdateCheck(refused.c_str()); }));
     const std::string unresolvable = "http://no-such-host.invalid" + path;
     Report("unresolvable host", std::min(runs, 10), Measure(std::min(runs, 10), [&] { UpdateCheck(unresolvable.c_str()); }));
