@@ -9,6 +9,9 @@
 #include "runtime/DllCommandTable.h"
 #include "runtime/RuntimeApplication.h"
 #include "tests/dll/dlltest.h"
+#include "tests/support/ChildLog.h"
+
+using testing_support::ChildLog;
 
 using TwoInts = decltype(&::DllTestAdd);
 
@@ -21,21 +24,11 @@ using TwoInts = decltype(&::DllTestAdd);
 DLL_DECLARE(CHILD_DLL_COMMANDS)
 DLL_COMMAND_MODULE(Child, CHILD_DLL_COMMANDS)
 
-static std::string gLog;
-
-static void Append(const std::string& line) {
-    if (FILE* f = std::fopen(gLog.c_str(), "ab")) {
-        std::fprintf(f, "%s\n", line.c_str());
-        std::fclose(f);
-    }
-}
-static void ExitRoutineRan() { Append("exit routine"); }
+static void ExitRoutineRan() { ChildLog::Append("exit routine"); }
 
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
-    char full[MAX_PATH];
-    GetFullPathNameA(argv[1], MAX_PATH, full, nullptr);
-    gLog = full;
+    ChildLog::Open(argv[1]);
     InitRuntime();
     RegisterExitRoutine(ExitRoutineRan);
     const std::string which = argv[2];
@@ -44,7 +37,7 @@ int main(int argc, char** argv) {
             : which == "nodll"   ? dll::MissingDll(1, 2)
             : which == "ordinal" ? dll::MissingOrdinal(1, 2)
                                  : -1;
-    Append("returned " + std::to_string(r));
-    Append("later entry gave " + std::to_string(dll::DllTestAdd(1, 2)));
+    ChildLog::Append("returned " + std::to_string(r));
+    ChildLog::Append("later entry gave " + std::to_string(dll::DllTestAdd(1, 2)));
     EndProgram(0);
 }

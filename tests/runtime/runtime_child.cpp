@@ -14,17 +14,12 @@
 #include "runtime/RuntimeErrors.h"
 #include "runtime/SupportLibraries.h"
 #include "runtime/Values.h"
+#include "tests/support/ChildLog.h"
 
-static std::string gLog;
+using testing_support::ChildLog;
 
-static void Append(const char* line) {
-    if (FILE* f = std::fopen(gLog.c_str(), "ab")) {
-        std::fprintf(f, "%s\n", line);
-        std::fclose(f);
-    }
-}
-static void FirstRoutine() { Append("first"); }
-static void SecondRoutine() { Append("second"); }
+static void FirstRoutine() { ChildLog::Append("first"); }
+static void SecondRoutine() { ChildLog::Append("second"); }
 
 static DWORD WINAPI EndFromOtherThread(void* code) {
     EndProgram(static_cast<int>(reinterpret_cast<intptr_t>(code)));
@@ -32,9 +27,7 @@ static DWORD WINAPI EndFromOtherThread(void* code) {
 
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
-    char full[MAX_PATH];
-    GetFullPathNameA(argv[1], MAX_PATH, full, nullptr);
-    gLog = full;
+    ChildLog::Open(argv[1]);
     InitRuntime();
     RegisterExitRoutine(FirstRoutine);
     RegisterExitRoutine(SecondRoutine);
@@ -51,9 +44,9 @@ int main(int argc, char** argv) {
         CreateThread(nullptr, 0, EndFromOtherThread, reinterpret_cast<void*>(static_cast<intptr_t>(std::atoi(arg))), 0, nullptr);
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-        Append("loop ended");  // not reached: the end request ends the process on the main thread
+        ChildLog::Append("loop ended");  // not reached: the end request ends the process on the main thread
         return 0;
     }
-    Append("returned");
+    ChildLog::Append("returned");
     return 1;
 }
