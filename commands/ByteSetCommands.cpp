@@ -9,15 +9,12 @@
 #include <cstring>
 
 #include "commands/CoreLibrary.h"
+#include "runtime/CommandArgs.h"
 #include "runtime/RuntimeErrors.h"
 
-namespace {
+using command_args::At;
 
-// A missing trailing argument reads as omitted.
-const ArgRecord& ArgAt(int32_t n, const ArgRecord* args, int32_t i) {
-    static const ArgRecord kOmittedArg{};
-    return i < n ? args[i] : kOmittedArg;
-}
+namespace {
 
 // A variable passed by reference, read as the value it holds.
 ArgRecord ByValue(const ArgRecord& a) {
@@ -72,17 +69,17 @@ void ByteSetLength(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void BlankByteSet(ArgRecord* result, int32_t n, ArgRecord* args) {
-    *result = NewByteSet(nullptr, IntArg(ArgAt(n, args, 0)));
+    *result = NewByteSet(nullptr, IntArg(At(n, args, 0)));
 }
 
 void ByteSetData(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const int32_t kindNumber = IntArg(ArgAt(n, args, 1));
+    const int32_t kindNumber = IntArg(At(n, args, 1));
     if (kindNumber < 1 || kindNumber > 10) ReportErrorText("“欲取出数据的类型”参数值无效", 0);
     const TypeCode kind = kDataKinds[kindNumber - 1];
 
     const ByteSet* set = args[0].AsByteSet();
     const int64_t length = static_cast<int64_t>(ByteSetLength(set));
-    const ArgRecord& position = ArgAt(n, args, 2);
+    const ArgRecord& position = At(n, args, 2);
     int64_t start = 0;
     if (!position.IsOmitted()) start = static_cast<int64_t>(IntArg(position)) - 1;
     const int64_t available = start < 0 ? 0 : length - start;
@@ -114,47 +111,47 @@ void ByteSetData(ArgRecord* result, int32_t n, ArgRecord* args) {
 void ByteSetRight(ArgRecord* result, int32_t n, ArgRecord* args) {
     const ByteSet* set = args[0].AsByteSet();
     const int64_t length = static_cast<int64_t>(ByteSetLength(set));
-    const int64_t count = std::clamp<int64_t>(IntArg(ArgAt(n, args, 1)), 0, length);
+    const int64_t count = std::clamp<int64_t>(IntArg(At(n, args, 1)), 0, length);
     *result = NewByteSet(count > 0 ? BytesOf(set) + (length - count) : nullptr, count);
 }
 
 void ByteSetMiddle(ArgRecord* result, int32_t n, ArgRecord* args) {
     const ByteSet* set = args[0].AsByteSet();
     const int64_t length = static_cast<int64_t>(ByteSetLength(set));
-    const int64_t start = std::clamp<int64_t>(static_cast<int64_t>(IntArg(ArgAt(n, args, 1))) - 1, 0, length);
-    const int64_t count = std::clamp<int64_t>(IntArg(ArgAt(n, args, 2)), 0, length - start);
+    const int64_t start = std::clamp<int64_t>(static_cast<int64_t>(IntArg(At(n, args, 1))) - 1, 0, length);
+    const int64_t count = std::clamp<int64_t>(IntArg(At(n, args, 2)), 0, length - start);
     *result = NewByteSet(count > 0 ? BytesOf(set) + start : nullptr, count);
 }
 
 // The address travels in the data words, as a pointer does (both words on the 64-bit build).
 void PointerToByteSet(ArgRecord* result, int32_t n, ArgRecord* args) {
     const auto* address = static_cast<const uint8_t*>(args[0].data.ptr);
-    const int32_t count = IntArg(ArgAt(n, args, 1));
+    const int32_t count = IntArg(At(n, args, 1));
     *result = NewByteSet(address, address ? count : 0);
 }
 
 void ShiftRight(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const int32_t x = IntArg(ArgAt(n, args, 0));
-    const int32_t bits = IntArg(ArgAt(n, args, 1)) & 31;  // n mod 32, also for negative n
+    const int32_t x = IntArg(At(n, args, 0));
+    const int32_t bits = IntArg(At(n, args, 1)) & 31;  // n mod 32, also for negative n
     *result = ArgRecord::Int(x >> bits);                 // arithmetic: the sign bit is copied
 }
 
 void BitAnd(ArgRecord* result, int32_t n, ArgRecord* args) {
-    int32_t x = IntArg(ArgAt(n, args, 0));
+    int32_t x = IntArg(At(n, args, 0));
     for (int32_t i = 1; i < n; ++i) x &= IntArg(args[i]);
     *result = ArgRecord::Int(x);
 }
 
 void BitOr(ArgRecord* result, int32_t n, ArgRecord* args) {
-    int32_t x = IntArg(ArgAt(n, args, 0));
+    int32_t x = IntArg(At(n, args, 0));
     for (int32_t i = 1; i < n; ++i) x |= IntArg(args[i]);
     *result = ArgRecord::Int(x);
 }
 
-void BitNot(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Int(~IntArg(ArgAt(n, args, 0))); }
+void BitNot(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Int(~IntArg(At(n, args, 0))); }
 
 void IntegerDivide(ArgRecord* result, int32_t n, ArgRecord* args) {
-    double x = DoubleArg(ArgAt(n, args, 0));
+    double x = DoubleArg(At(n, args, 0));
     for (int32_t i = 1; i < n; ++i) {
         const double y = DoubleArg(args[i]);
         if (y == 0.0) ReportErrorText("不能整除于零", 0);
@@ -164,7 +161,7 @@ void IntegerDivide(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void Remainder(ArgRecord* result, int32_t n, ArgRecord* args) {
-    double x = DoubleArg(ArgAt(n, args, 0));
+    double x = DoubleArg(At(n, args, 0));
     for (int32_t i = 1; i < n; ++i) {
         const double y = DoubleArg(args[i]);
         if (y == 0.0) ReportErrorText("不能求余数于零", 0);
@@ -174,28 +171,28 @@ void Remainder(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void AbsoluteValue(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const double x = DoubleArg(ArgAt(n, args, 0));
+    const double x = DoubleArg(At(n, args, 0));
     *result = ArgRecord::Double(x >= 0 ? x : -x);
 }
 
 // A value within about 1e-12 of the next integer away from zero is snapped to it first, so that
 // 2.9999999999995 (a 3 that arithmetic left just short) rounds down to 3.
 void RoundDown(ArgRecord* result, int32_t n, ArgRecord* args) {
-    double x = DoubleArg(ArgAt(n, args, 0));
+    double x = DoubleArg(At(n, args, 0));
     double whole;
     const double fraction = std::modf(x, &whole);
     if (std::fabs(fraction) > 0.999999999999) x = whole >= 0 ? whole + 1 : whole - 1;
     *result = ArgRecord::Int(SaturateToInt32(std::floor(x)));
 }
 
-void Sine(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Double(std::sin(DoubleArg(ArgAt(n, args, 0)))); }
+void Sine(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Double(std::sin(DoubleArg(At(n, args, 0)))); }
 
-void Cosine(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Double(std::cos(DoubleArg(ArgAt(n, args, 0)))); }
+void Cosine(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Double(std::cos(DoubleArg(At(n, args, 0)))); }
 
 // The generator is the C library's (one seed per thread). Without a seed the clock gives one;
 // the counter makes two calls within the same millisecond still differ.
 void SeedRandom(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const ArgRecord& seed = ArgAt(n, args, 0);
+    const ArgRecord& seed = At(n, args, 0);
     if (!seed.IsOmitted()) {
         std::srand(static_cast<unsigned>(IntArg(seed)));
         return;
@@ -208,8 +205,8 @@ void SeedRandom(ArgRecord* result, int32_t n, ArgRecord* args) {
 // r is the next value of the C library's generator, 0 to 32767: each thread's seed s (1 until
 // seeded) becomes s * 214013 + 2531011 and r is its bits 16 to 30.
 void RandomNumber(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const ArgRecord& lowest = ArgAt(n, args, 0);
-    const ArgRecord& highest = ArgAt(n, args, 1);
+    const ArgRecord& lowest = At(n, args, 0);
+    const ArgRecord& highest = At(n, args, 1);
     const int32_t a = lowest.IsOmitted() ? 0 : std::max(IntArg(lowest), 0);
     const int32_t b = highest.IsOmitted() ? 0x7FFFFFFF : std::max(IntArg(highest), 0);
     const int32_t lo = std::min(a, b);
@@ -223,9 +220,9 @@ void RandomNumber(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void RgbColour(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const uint32_t red = static_cast<uint32_t>(IntArg(ArgAt(n, args, 0))) & 0xFF;
-    const uint32_t green = static_cast<uint32_t>(IntArg(ArgAt(n, args, 1))) & 0xFF;
-    const uint32_t blue = static_cast<uint32_t>(IntArg(ArgAt(n, args, 2))) & 0xFF;
+    const uint32_t red = static_cast<uint32_t>(IntArg(At(n, args, 0))) & 0xFF;
+    const uint32_t green = static_cast<uint32_t>(IntArg(At(n, args, 1))) & 0xFF;
+    const uint32_t blue = static_cast<uint32_t>(IntArg(At(n, args, 2))) & 0xFF;
     *result = ArgRecord::Int(static_cast<int32_t>(red | green << 8 | blue << 16));
 }
 

@@ -5,13 +5,13 @@
 #include <cstdlib>
 
 #include "commands/CoreLibrary.h"
-#include "commands/FileArgs.h"
 #include "commands/FileHandle.h"
+#include "runtime/CommandArgs.h"
 #include "runtime/RuntimeApplication.h"
 #include "runtime/ValueHolders.h"
 
-using file_args::Given;
-using file_args::TextAt;
+using command_args::Given;
+using command_args::TextAt;
 
 namespace {
 

@@ -4,16 +4,16 @@
 
 #include <algorithm>
 
-#include "commands/FileArgs.h"
 #include "commands/FileCommands.h"
 #include "commands/FileNumbers.h"
+#include "runtime/CommandArgs.h"
 #include "runtime/FileRegistry.h"
 #include "runtime/SupportLibraries.h"
 #include "runtime/ValueHolders.h"
 
-using file_args::Given;
-using file_args::IntAt;
-using file_args::TextAt;
+using command_args::Given;
+using command_args::IntAt;
+using command_args::TextAt;
 
 namespace {
 
@@ -35,11 +35,7 @@ constexpr OpenMode kOpenModes[] = {
 constexpr DWORD kSharing[] = {FILE_SHARE_READ | FILE_SHARE_WRITE, FILE_SHARE_WRITE, FILE_SHARE_READ, 0};
 
 // The registered file a number names, or null.
-NumberedFile* RegisteredFile(int32_t number) {
-    void* object = RegisteredFileObject(number);
-    if (!object || RuntimeNotify(2011, reinterpret_cast<intptr_t>(object), 0) == -1) return nullptr;
-    return static_cast<NumberedFile*>(object);
-}
+NumberedFile* RegisteredFile(int32_t number) { return static_cast<NumberedFile*>(RegisteredFileObject(number)); }
 
 bool Seek(HANDLE file, int64_t distance, DWORD from, int64_t* position = nullptr) {
     LARGE_INTEGER move, now;
@@ -106,17 +102,17 @@ void ReadTextFromFile(ArgRecord* result, int32_t n, ArgRecord* args) {
     NumberedFile* file = RegisteredFile(IntAt(n, args, 0, 0));
     if (!file) return;
     HANDLE h = file->handle.Get();
+    LARGE_INTEGER size;
+    const bool sized = GetFileSizeEx(h, &size) != 0;
     if (!lengthGiven) {
-        LARGE_INTEGER size;
-        if (!GetFileSizeEx(h, &size) || size.QuadPart <= 0) return;
+        if (!sized || size.QuadPart <= 0) return;
         length = size.QuadPart > INT32_MAX ? INT32_MAX : size.QuadPart;
     }
     int64_t start = 0;
     if (!Seek(h, 0, FILE_CURRENT, &start)) return;
     // No more than the bytes left can arrive, so a length far beyond them takes no more memory
     // (at least one byte, so that a read at the end still goes to the platform).
-    LARGE_INTEGER size;
-    if (GetFileSizeEx(h, &size) && size.QuadPart - start < length) length = std::max<int64_t>(size.QuadPart - start, 1);
+    if (sized && size.QuadPart - start < length) length = std::max<int64_t>(size.QuadPart - start, 1);
     Bytes buffer(MakeByteSet(nullptr, static_cast<size_t>(length)));
     DWORD arrived = 0;
     if (!ReadFile(h, buffer.Get()->Bytes(), static_cast<DWORD>(length), &arrived, nullptr)) {

@@ -19,7 +19,6 @@ public:
     // A search for the m >= 1 bytes of `pattern`.
     GbkSearch(const char* pattern, size_t m, bool ignoreCase);
 
-    size_t Length() const { return pattern_.size(); }
 
     // The first match at or after `from`, where `from` is a position of the walk and every
     // position considered lies on the walk from there; kNone when no match fits before `length`.

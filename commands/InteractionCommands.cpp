@@ -6,11 +6,14 @@
 
 #include "commands/CoreLibrary.h"
 #include "commands/TextConversions.h"
+#include "runtime/CommandArgs.h"
 #include "runtime/ValueHolders.h"
 
-namespace {
+using command_args::At;
+using command_args::Given;
+using command_args::TextAt;
 
-bool Given(int32_t n, const ArgRecord* args, int32_t index) { return index < n && !args[index].IsOmitted(); }
+namespace {
 
 // The message of a box: texts, logicals, numbers and dates as ToText writes them; any other
 // kind (a byte set among them) gives the empty message.
@@ -51,16 +54,17 @@ constexpr WORD kShowValues[] = {SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHO
 }  // namespace
 
 void ShowMessageBox(ArgRecord* result, int32_t n, ArgRecord* args) {
-    Text message = n >= 1 ? MessageText(args[0]) : Text();
+    Text message = MessageText(At(n, args, 0));
     UINT style = Given(n, args, 1) ? static_cast<UINT>(args[1].AsInt()) : 0;
     if (!(style & MB_SYSTEMMODAL)) style |= MB_TASKMODAL;
-    const char* title = Given(n, args, 2) && args[2].type == kTypeText && args[2].AsText() ? args[2].AsText() : "信息：";
+    const ArgRecord& titleArg = At(n, args, 2);
+    const char* title = titleArg.type == kTypeText && titleArg.AsText() ? titleArg.AsText() : "信息：";
     int answer = MessageBoxA(BoxOwner(n, args), message.CStr(), title, style);
     *result = ArgRecord::Int(BoxResultCode(answer));
 }
 
 void RunProgram(ArgRecord* result, int32_t n, ArgRecord* args) {
-    std::string commandLine = n >= 1 && args[0].type == kTypeText && args[0].AsText() ? args[0].AsText() : "";
+    std::string commandLine = TextAt(n, args, 0);
     bool wait = Given(n, args, 1) && args[1].data.words.low != 0;
     int32_t mode = Given(n, args, 2) ? args[2].AsInt() : 2;
     mode = mode < 1 ? 1 : mode > 6 ? 6 : mode;

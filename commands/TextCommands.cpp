@@ -8,14 +8,12 @@
 #include "commands/GbkSearch.h"
 #include "commands/GbkText.h"
 #include "commands/TextConversions.h"
+#include "runtime/CommandArgs.h"
+
+using command_args::Given;
+using command_args::TextAt;
 
 namespace {
-
-// An argument the caller passed and did not leave out (calls may also carry fewer records).
-bool Given(int32_t n, const ArgRecord* args, int32_t i) { return i < n && !args[i].IsOmitted(); }
-
-// Program code never passes a null text; an empty one reads as "" all the same.
-const char* TextArg(const ArgRecord& a) { return a.AsText() ? a.AsText() : ""; }
 
 // A 1-based start position as a 0-based offset: start - 1, raised to 0; 0 when left out.
 size_t StartOffset(int32_t n, const ArgRecord* args, int32_t i) {
@@ -60,8 +58,8 @@ private:
 }  // namespace
 
 void FindText(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const char* t = TextArg(args[0]);
-    const char* s = TextArg(args[1]);
+    const char* t = TextAt(n, args, 0);
+    const char* s = TextAt(n, args, 1);
     size_t length = std::strlen(t), m = std::strlen(s);
     size_t b = StartOffset(n, args, 2);
     bool ignoreCase = Given(n, args, 3) && args[3].data.words.low == 1;
@@ -78,7 +76,7 @@ void FindText(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void MidText(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const char* t = TextArg(args[0]);
+    const char* t = TextAt(n, args, 0);
     int64_t s = int64_t{args[1].AsInt()} - 1;
     int32_t count = args[2].AsInt();
     *result = ArgRecord::Text(nullptr);
@@ -89,9 +87,9 @@ void MidText(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void ReplaceText(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const char* t = TextArg(args[0]);
-    const char* s = TextArg(args[1]);
-    const char* r = Given(n, args, 2) ? TextArg(args[2]) : "";
+    const char* t = TextAt(n, args, 0);
+    const char* s = TextAt(n, args, 1);
+    const char* r = Given(n, args, 2) ? TextAt(n, args, 2) : "";
     size_t length = std::strlen(t), m = std::strlen(s), rn = std::strlen(r);
     size_t b = StartOffset(n, args, 3);
     int64_t limit = Given(n, args, 4) ? args[4].AsInt() : -1;  // below 0: no limit
@@ -125,7 +123,7 @@ void ReplaceText(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 void ToLowerCase(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const char* t = TextArg(args[0]);
+    const char* t = TextAt(n, args, 0);
     size_t length = std::strlen(t);
     char* copy = MakeText(t, length);
     for (size_t i = 0; i < length;) {
@@ -149,7 +147,7 @@ void ToNumber(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgReco
 void ToInteger(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Int(ValueToInteger(args[0])); }
 
 void TextLength(ArgRecord* result, int32_t n, ArgRecord* args) {
-    *result = ArgRecord::Int(static_cast<int32_t>(std::strlen(TextArg(args[0]))));
+    *result = ArgRecord::Int(static_cast<int32_t>(std::strlen(TextAt(n, args, 0))));
 }
 
 void SpacesText(ArgRecord* result, int32_t n, ArgRecord* args) {

@@ -13,16 +13,6 @@ namespace {
 
 // ---- reading the parts of an ArgRecord ----
 
-// A numeric kind that is not an array (IsNumericType also accepts array codes, whose low byte
-// is the element kind's).
-bool IsScalarNumber(TypeCode t) { return IsNumericType(t) && !IsArrayType(t); }
-
-float FloatOf(const ArgRecord& v) {
-    float f;
-    std::memcpy(&f, &v.data, sizeof f);
-    return f;
-}
-
 // The array a numeric one-dimensional array argument points to; null for any other value.
 const ArrayValue* NumericVector(const ArgRecord& v) {
     if (!IsArrayType(v.type) || !IsNumericType(ElementType(v.type))) return nullptr;
@@ -186,7 +176,7 @@ std::string TextForm(const ArgRecord& v) {
     case kTypeShort: return Decimal(static_cast<int16_t>(v.data.words.low));
     case kTypeInt: return Decimal(static_cast<int32_t>(v.data.words.low));
     case kTypeLong: return Decimal(v.data.i64);
-    case kTypeFloat: return General(RoundedFloat(FloatOf(v)), 6);
+    case kTypeFloat: return General(RoundedFloat(v.AsFloat()), 6);
     case kTypeDouble: return General(v.data.f64, 13);
     case kTypeLogical: return v.data.words.low ? "真" : "假";
     case kTypeDateTime: return DateText(v.data.f64);
@@ -220,7 +210,7 @@ Bytes ValueToByteSet(const ArgRecord& v) {
             const ArrayValue* a = NumericVector(v);
             return a ? Bytes::Copy(VectorBytes(a, v.type)) : Bytes();
         }
-        if (IsScalarNumber(v.type) || v.type == kTypeLogical || v.type == kTypeDateTime || v.type == kTypeSubroutine)
+        if (IsNumericType(v.type) || v.type == kTypeLogical || v.type == kTypeDateTime || v.type == kTypeSubroutine)
             return Bytes::Copy(&v.data, ValueDataSize(v.type, &v.data));
         return Bytes();
     }
@@ -231,7 +221,7 @@ double ValueToNumber(const ArgRecord& v) {
     case kTypeLogical: return v.data.words.low ? 1.0 : 0.0;
     case kTypeSubroutine: return static_cast<double>(reinterpret_cast<uintptr_t>(v.data.ptr));
     case kTypeText: return ReadDouble(HalfWidthOf(v));
-    default: return IsScalarNumber(v.type) ? NumericValueOf(v).AsDouble() : 0.0;
+    default: return IsNumericType(v.type) ? NumericValueOf(v).AsDouble() : 0.0;
     }
 }
 
@@ -243,7 +233,7 @@ int32_t ValueToInteger(const ArgRecord& v) {
     case kTypeInt:
     case kTypeLong:
     case kTypeSubroutine: return static_cast<int32_t>(v.data.words.low);
-    case kTypeFloat: return Truncate(FloatOf(v));
+    case kTypeFloat: return Truncate(v.AsFloat());
     case kTypeDouble: return Truncate(v.data.f64);
     case kTypeText: return ReadInteger(HalfWidthOf(v));
     default: return 0;

@@ -43,6 +43,11 @@ struct ArgRecord {
 
     bool IsOmitted() const { return type == kTypeEmpty; }
     int32_t AsInt() const { return static_cast<int32_t>(data.words.low); }
+    float AsFloat() const {
+        float f;
+        std::memcpy(&f, &data, sizeof f);
+        return f;
+    }
     const char* AsText() const { return static_cast<const char*>(data.ptr); }
     const ByteSet* AsByteSet() const { return static_cast<const ByteSet*>(data.ptr); }
 };

@@ -200,11 +200,7 @@ NumericValue NumericValueOf(const ArgRecord& v) {
     case kTypeShort: return {false, static_cast<int16_t>(v.data.words.low), 0};
     case kTypeInt: return {false, static_cast<int32_t>(v.data.words.low), 0};
     case kTypeLong: return {false, v.data.i64, 0};
-    case kTypeFloat: {
-        float f;
-        std::memcpy(&f, &v.data, 4);
-        return {true, 0, f};
-    }
+    case kTypeFloat: return {true, 0, v.AsFloat()};
     case kTypeDouble: return {true, 0, v.data.f64};
     default: ReportErrorText("欲转换数据类型不是数值", 0);
     }

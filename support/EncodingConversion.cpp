@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "runtime/CommandArgs.h"
 #include "support/EncodingLibrary.h"
 
 namespace {
@@ -55,10 +56,6 @@ private:
     iconv_t cd_;
 };
 
-const char* TextArgument(int32_t n, const ArgRecord* args, int32_t index) {
-    return index < n ? args[index].AsText() : nullptr;
-}
-
 }  // namespace
 
 ConversionResult RunGrowingConversion(const ByteSet* input, ConversionStep step, void* converter, const RuntimeLink& runtime) {
@@ -92,18 +89,19 @@ ConversionResult RunGrowingConversion(const ByteSet* input, ConversionStep step,
 void ConvertEncoding(ArgRecord* result, int32_t n, ArgRecord* args) {
     // The success variable is given when the fourth record carries a TypeCode; it points to the
     // caller's 32-bit logical.
-    auto* success = n >= 4 && args[3].type != kTypeEmpty ? static_cast<int32_t*>(args[3].data.ptr) : nullptr;
+    const ArgRecord& successArg = command_args::At(n, args, 3);
+    auto* success = successArg.IsOmitted() ? nullptr : static_cast<int32_t*>(successArg.data.ptr);
     if (success) *success = 0;
     *result = ArgRecord::Bytes(nullptr);
 
-    // An empty name reaches the command as null; it is refused like a name libiconv rejects.
-    const char* source = TextArgument(n, args, 1);
-    const char* target = TextArgument(n, args, 2);
-    if (!source || !*source || !target || !*target) return;
+    // An empty name is refused like a name libiconv rejects.
+    const char* source = command_args::TextAt(n, args, 1);
+    const char* target = command_args::TextAt(n, args, 2);
+    if (!*source || !*target) return;
     Converter converter(target, source);
     if (!converter.IsOpen()) return;
 
-    const ByteSet* input = n >= 1 ? args[0].AsByteSet() : nullptr;
+    const ByteSet* input = command_args::At(n, args, 0).AsByteSet();
     ConversionResult converted = RunGrowingConversion(input, IconvStep, converter.Handle(), EncodingLibraryRuntime());
     *result = ArgRecord::Bytes(converted.bytes);
     if (converted.succeeded && success) *success = 1;

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "runtime/CommandArgs.h"
 #include "support/InternetLibraryState.h"
 
 namespace {
@@ -151,7 +152,7 @@ void HttpReadPage(ArgRecord* result, int32_t n, ArgRecord* args) {
     *result = ArgRecord::Bytes(nullptr);
     try {
         PageBuffer collected;
-        ReadPage(n >= 1 ? args[0].AsText() : nullptr, collected);
+        ReadPage(command_args::At(n, args, 0).AsText(), collected);
         *result = ArgRecord::Bytes(InternetState().runtime.MakeByteSet(collected.Data(), collected.Length()));
     } catch (...) {
         // Memory ran out while the URL texts were handled: the request's handles are closed

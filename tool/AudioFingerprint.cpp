@@ -33,27 +33,27 @@ Text ComputeHashHex(const ByteSet* data, uint32_t algorithm, int32_t hashLength)
         !dll::CryptAcquireContextA(&provider, "", "", PROV_RSA_FULL, 0))
         return Text();
     HCRYPTHASH hash = 0;
-    if (!dll::CryptCreateHash(provider, algorithm, 0, 0, &hash)) {
+    // The hash (once made) is destroyed, then the provider released, on every way out.
+    auto release = [&] {
+        if (hash) dll::CryptDestroyHash(hash);
         dll::CryptReleaseContext(provider, 0);
+    };
+    if (!dll::CryptCreateHash(provider, algorithm, 0, 0, &hash)) {
+        hash = 0;
+        release();
         return Text();
     }
     const BYTE* bytes = data && data->length ? data->Bytes() : nullptr;
-    if (!dll::CryptHashData(hash, bytes, static_cast<DWORD>(ByteSetLength(data)), 0)) {
-        dll::CryptDestroyHash(hash);
-        dll::CryptReleaseContext(provider, 0);
-        return Text();
-    }
-    Bytes digest = cmd::TakeBytes(cmd::Call(BlankByteSet, hashLength));
+    bool done = dll::CryptHashData(hash, bytes, static_cast<DWORD>(ByteSetLength(data)), 0);
+    Bytes digest;
     DWORD length = static_cast<DWORD>(hashLength);
-    if (digest.Empty() || !dll::CryptGetHashParam(hash, HP_HASHVAL, digest.Get()->Bytes(), &length, 0)) {
-        dll::CryptDestroyHash(hash);
-        dll::CryptReleaseContext(provider, 0);
-        return Text();
+    if (done) {
+        digest = cmd::TakeBytes(cmd::Call(BlankByteSet, hashLength));
+        done = !digest.Empty() && dll::CryptGetHashParam(hash, HP_HASHVAL, digest.Get()->Bytes(), &length, 0);
     }
-    Bytes output = HexDigits(digest, length);
-    dll::CryptDestroyHash(hash);
-    dll::CryptReleaseContext(provider, 0);
-    return cmd::TakeText(cmd::Call(ToText, output));
+    Bytes output = done ? HexDigits(digest, length) : Bytes();
+    release();
+    return done ? cmd::TakeText(cmd::Call(ToText, output)) : Text();
 }
 
 AudioFingerprint FingerprintFile(const char* path) {
@@ -63,6 +63,7 @@ AudioFingerprint FingerprintFile(const char* path) {
     print.hash = cmd::TakeText(cmd::Call(ToLowerCase, upper));
     Text shownSize = cmd::TakeText(cmd::Call(ToText, cmd::AsInt(cmd::Call(FileSize, path))));
     print.infoText = ConcatTexts("sha1：  ", print.hash, "\r\n文件大小：   ", shownSize);
+    // The size is asked for again for OggSizeText, as the choice of a file does.
     print.sizeText = cmd::TakeText(cmd::Call(ToText, cmd::AsInt(cmd::Call(FileSize, path))));
     return print;
 }

@@ -172,12 +172,7 @@ std::string FormatValue(const ArgRecord& r) {
     }
     case kTypeDouble:
     case kTypeDateTime: std::snprintf(buf, sizeof buf, "%.17g", r.data.f64); return buf;
-    case kTypeFloat: {
-        float f;
-        std::memcpy(&f, &r.data, 4);
-        std::snprintf(buf, sizeof buf, "%.17g", static_cast<double>(f));
-        return buf;
-    }
+    case kTypeFloat: std::snprintf(buf, sizeof buf, "%.17g", static_cast<double>(r.AsFloat())); return buf;
     case kTypeLong: std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(r.data.i64)); return buf;
     case kTypeByte: std::snprintf(buf, sizeof buf, "%u", r.data.words.low & 0xFF); return buf;
     case kTypeShort: std::snprintf(buf, sizeof buf, "%d", static_cast<int16_t>(r.data.words.low)); return buf;
