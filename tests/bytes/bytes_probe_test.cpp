@@ -2,7 +2,6 @@
 // a by-reference position crossing the command-call boundary.
 #include <gtest/gtest.h>
 
-#include "runtime/RuntimeErrors.h"
 #include "tests/support/Probe.h"
 #include "tests/support/WindowDriver.h"
 
@@ -10,11 +9,7 @@ using namespace testing_support;
 
 namespace {
 
-std::string BoxLine(const char* text) {
-    char buf[256];
-    FormatRuntimeErrorBox(text, 0, buf, sizeof buf);
-    return ToHex("错误") + " " + ToHex(buf);
-}
+std::string BoxLine(const char* message) { return ToHex("错误") + " " + ToHex(RuntimeErrorBoxText(message)); }
 
 TEST(ByteSetCommandsProbe, FatalErrorsShowTheBoxAndEndTheProgram) {
     struct Case {

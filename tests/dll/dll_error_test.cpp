@@ -2,22 +2,13 @@
 // and the export, the exit code is -1, nothing after the call runs and no later entry is bound.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "runtime/RuntimeErrors.h"
+#include "tests/support/ChildLog.h"
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/WindowDriver.h"
 
 using namespace testing_support;
 
 namespace {
-
-std::string ExpectedBox(const std::string& text) {
-    char buf[512];
-    FormatRuntimeErrorBox(text.c_str(), 0, buf, sizeof buf);
-    return buf;
-}
 
 TEST(DllBindingError, ShowsTheBoxAndEndsTheProgram) {
     struct Case {
@@ -41,13 +32,9 @@ TEST(DllBindingError, ShowsTheBoxAndEndsTheProgram) {
         BoxSeen seen = ReadBox(box);
         PressDefaultButton(box);
         EXPECT_EQ(seen.caption, "错误");
-        EXPECT_EQ(ToHex(seen.text), ToHex(ExpectedBox(c.message)));
+        EXPECT_EQ(ToHex(seen.text), ToHex(RuntimeErrorBoxText(c.message)));
         EXPECT_EQ(child.Wait(20000), 0xFFFFFFFFu);
-        std::ifstream in(log, std::ios::binary);
-        std::stringstream ran;
-        ran << in.rdbuf();
-        EXPECT_EQ(ran.str(), "");
-        in.close();
+        EXPECT_EQ(ChildLog::Read(log), "");
         DeleteFileA(log.c_str());
     }
 }

@@ -112,11 +112,14 @@ TEST(ConversionBuffer, GrowsByHalfTheInputPlus128ForAtMostTwelveCalls) {
         size_t inputLength, outputLength;
         bool succeeded;
         size_t calls;
+        size_t step;  // the room each later call is offered
     };
     // Input 100: step 178, the twelfth call ends with room for 100 + 11 * 178 = 2058 bytes.
+    // Input 1: step 128, at most 1 + 11 * 128 = 1409 bytes.
     const Case cases[] = {
-        {100, 100, true, 1}, {100, 101, true, 2}, {100, 278, true, 2}, {100, 279, true, 3},
-        {100, 2058, true, 12}, {100, 2059, false, 12}, {1, 1409, true, 12}, {1, 1410, false, 12},
+        {100, 100, true, 1, 178},   {100, 101, true, 2, 178},   {100, 278, true, 2, 178},
+        {100, 279, true, 3, 178},   {100, 2058, true, 12, 178}, {100, 2059, false, 12, 178},
+        {1, 1409, true, 12, 128},   {1, 1410, false, 12, 128},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.inputLength << " -> " << c.outputLength);
@@ -127,9 +130,8 @@ TEST(ConversionBuffer, GrowsByHalfTheInputPlus128ForAtMostTwelveCalls) {
         EXPECT_EQ(r.succeeded, c.succeeded);
         ASSERT_EQ(converter.rooms.size(), c.calls);
         // Each call after the first is offered exactly the step that the buffer grew by.
-        size_t step = ConversionGrowthStep(c.inputLength);
         EXPECT_EQ(converter.rooms[0], c.inputLength);
-        for (size_t i = 1; i < converter.rooms.size(); ++i) EXPECT_EQ(converter.rooms[i], step);
+        for (size_t i = 1; i < converter.rooms.size(); ++i) EXPECT_EQ(converter.rooms[i], c.step);
         if (c.succeeded) {
             ASSERT_EQ(out.Length(), c.outputLength);
             for (size_t i = 0; i < c.outputLength; ++i) ASSERT_EQ(out.Data()[i], i % 251) << i;

@@ -52,7 +52,7 @@ TEST_F(IniCommands, ReadGivesTheValueTheDefaultOrTheEmptyText) {
         {ini_, "   ", "11.ogg", "stock", ""},                 // blank names give the empty text
         {ini_, "CD", " ", "stock", ""},
         {"  ", "CD", "11.ogg", "stock", ""},
-        {ini_, "long", "value", nullptr, std::string(kIniValueBufferSize - 1, 'x')},
+        {ini_, "long", "value", nullptr, std::string(10239, 'x')},  // cut to the 10,240-byte buffer
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " [" + c.section + "] " + c.key);
@@ -108,7 +108,7 @@ TEST_F(IniCommands, ALongValueIsWrittenWholeAndReadBackCut) {
     std::string value(20000, 'y');
     EXPECT_TRUE(cmd::AsBool(cmd::Call(WriteIniValue, path.c_str(), "S", "k", value.c_str())));
     EXPECT_EQ(ReadRaw(path), "[S]\r\nk=" + value + "\r\n");
-    EXPECT_EQ(Read(path, "S", "k", nullptr), value.substr(0, kIniValueBufferSize - 1));
+    EXPECT_EQ(Read(path, "S", "k", nullptr), value.substr(0, 10239));
 }
 
 }  // namespace

@@ -2,11 +2,8 @@
 // error box (class "#32770", message in the static 0xFFFF), its OK button, the exit code.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
 #include "runtime/RuntimeErrors.h"
+#include "tests/support/ChildLog.h"
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/WindowDriver.h"
 
@@ -41,28 +38,24 @@ Outcome RunChild(const std::string& args) {
         if (child.Wait(20) != STILL_ACTIVE) break;
     }
     out.exitCode = child.Wait(20000);
-    {
-        std::ifstream in(log, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        out.log = ss.str();
-    }
+    out.log = ChildLog::Read(log);
     DeleteFileA(log.c_str());
     return out;
 }
 
-std::string ExpectedBox(const char* text, int code) {
+std::string Formatted(const char* text, int code) {
     char buf[512];
     FormatRuntimeErrorBox(text, code, buf, sizeof buf);
     return buf;
 }
 
 TEST(RuntimeErrorBox, TextLayout) {
-    EXPECT_EQ(ExpectedBox("", 0), "运行时出错!\r\n\r\n");
-    EXPECT_EQ(ExpectedBox(nullptr, 0), "运行时出错!\r\n\r\n");
-    EXPECT_EQ(ExpectedBox("数组成员引用下标超出定义范围", 1),
+    EXPECT_EQ(Formatted("", 0), "运行时出错!\r\n\r\n");
+    EXPECT_EQ(Formatted(nullptr, 0), "运行时出错!\r\n\r\n");
+    EXPECT_EQ(Formatted("数组成员引用下标超出定义范围", 1),
               "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n");
-    EXPECT_EQ(ExpectedBox("不能整除于零", 0), "运行时出错!\r\n\r\n错误信息：不能整除于零\r\n");
+    EXPECT_EQ(Formatted("不能整除于零", 0), "运行时出错!\r\n\r\n错误信息：不能整除于零\r\n");
+    EXPECT_EQ(Formatted("x", -12), "运行时出错!\r\n\r\n错误代码：-12\r\n\r\n错误信息：x\r\n");
     EXPECT_EQ(RuntimeErrorText(0), nullptr);
     EXPECT_EQ(RuntimeErrorText(12), nullptr);
     EXPECT_STREQ(RuntimeErrorText(6), "调用DLL命令后发现堆栈错误");
@@ -77,13 +70,13 @@ TEST(RuntimeErrorBox, ShownOutsideThenExitMinusOne) {
         std::string args;
         std::string message;
     } cases[] = {
-        {"error 1", ExpectedBox("数组成员引用下标超出定义范围", 1)},
-        {"error 4", ExpectedBox("数组成员引用下标必须大于等于1", 4)},
-        {"error 10", ExpectedBox("“重定义数组”命令的数组维定义参数值必须大于零或单维时大于等于零", 10)},
+        {"error 1", RuntimeErrorBoxText("数组成员引用下标超出定义范围", 1)},
+        {"error 4", RuntimeErrorBoxText("数组成员引用下标必须大于等于1", 4)},
+        {"error 10", RuntimeErrorBoxText("“重定义数组”命令的数组维定义参数值必须大于零或单维时大于等于零", 10)},
         {"text 0", "运行时出错!\r\n\r\n"},
-        {"alloc", ExpectedBox(alloc.c_str(), 0)},
-        {"numeric", ExpectedBox("欲转换数据类型不是数值", 0)},
-        {"notify2027 载入启动窗口失败", ExpectedBox("载入启动窗口失败", 0)},
+        {"alloc", RuntimeErrorBoxText(alloc)},
+        {"numeric", RuntimeErrorBoxText("欲转换数据类型不是数值")},
+        {"notify2027 载入启动窗口失败", RuntimeErrorBoxText("载入启动窗口失败")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace testing_support {
@@ -21,6 +23,14 @@ public:
             std::fprintf(f, "%s\n", line.c_str());
             std::fclose(f);
         }
+    }
+
+    // What a child appended to the log at path, for the test to read ("" when there is no log).
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
     }
 
 private:

@@ -141,6 +141,13 @@ std::string ProgramFolder() {
     return s.substr(0, s.find_last_of('\\') + 1);
 }
 
+std::string RuntimeErrorBoxText(const std::string& message, int code) {
+    std::string text = "运行时出错!\r\n\r\n";
+    if (code != 0) text += "错误代码：" + std::to_string(code) + "\r\n\r\n";
+    if (!message.empty()) text += "错误信息：" + message + "\r\n";
+    return text;
+}
+
 std::string ToHex(const std::string& bytes) {
     std::string out;
     char b[3];

@@ -29,6 +29,10 @@ struct BoxSeen {
 };
 BoxSeen ReadBox(HWND box);
 
+// The message of the runtime's error box (caption "错误"), spelled out here from its published
+// layout rather than taken from the runtime's own formatting.
+std::string RuntimeErrorBoxText(const std::string& message, int code = 0);
+
 // A child program started with CreateProcessA.
 class ChildProcess {
 public:

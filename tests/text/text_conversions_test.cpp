@@ -7,24 +7,17 @@
 #include "commands/Calls.h"
 #include "commands/GbkText.h"
 #include "commands/TextCommands.h"
+#include "tests/support/WindowDriver.h"
 
 namespace {
+
+using testing_support::ToHex;
 
 ArgRecord Typed(TypeCode type, uint32_t low) {
     ArgRecord a{};
     a.data.words.low = low;
     a.type = type;
     return a;
-}
-
-std::string Hex(std::string_view bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string s;
-    for (unsigned char c : bytes) {
-        s += digits[c >> 4];
-        s += digits[c & 15];
-    }
-    return s;
 }
 
 // A one-dimensional integer array {0x64636261 ("abcd"), 0} and a 1 x 2 one.
@@ -107,7 +100,7 @@ TEST(ToByteSet, StoredFormsAndBytes) {
         {ArgRecord::Double(1.0), "000000000000f03f"},
         {ArgRecord::Logical(true), "01000000"},
         {ArgRecord::DateTime(2.0), "0000000000000040"},
-        {ArgRecord::Pointer(routine, kTypeSubroutine), Hex({reinterpret_cast<const char*>(&routine), sizeof routine})},
+        {ArgRecord::Pointer(routine, kTypeSubroutine), ToHex({reinterpret_cast<const char*>(&routine), sizeof routine})},
         {ArgRecord::Bytes(source.Get()), "010002"},
         {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), "6162636400000000"},
         {ArgRecord::Pointer(arrays.matrix.Get(), kTypeInt | kTypeArrayFlag), ""},
@@ -118,77 +111,68 @@ TEST(ToByteSet, StoredFormsAndBytes) {
         ArgRecord r = cmd::Call(ToByteSet, c.value);
         EXPECT_EQ(r.type, kTypeByteSet);
         Bytes b = cmd::TakeBytes(r);
-        EXPECT_EQ(Hex(b.View()), c.expectedHex) << "kind " << std::hex << c.value.type;
+        EXPECT_EQ(ToHex(std::string(b.View())), c.expectedHex) << "kind " << std::hex << c.value.type;
         EXPECT_EQ(b.Empty(), c.expectedHex.empty());
     }
     Bytes copy = cmd::TakeBytes(cmd::Call(ToByteSet, source));
     EXPECT_NE(copy.Get(), source.Get());
 }
 
-TEST(ToNumber, EveryKindAndTextsAsAtofReadsThem) {
+// One table for both numeric conversions: texts are read as atof and atoi read them, other
+// kinds give their value (ToInteger truncating toward zero and keeping the low 32 bits).
+TEST(ToNumberAndToInteger, EveryKindAndTextsAsAtofAndAtoiReadThem) {
     Arrays arrays;
     const struct {
         ArgRecord value;
-        double expected;
+        double number;
+        int32_t integer;
     } cases[] = {
-        {ArgRecord::Text("  -12.5e1xyz"), -125.0},
-        {ArgRecord::Text("１２.５"), 12.5},  // full-width digits and point
-        {ArgRecord::Text("　+.5"), 0.5},     // ideographic space
-        {ArgRecord::Text("7e"), 7.0},
-        {ArgRecord::Text("abc"), 0.0},
-        {ArgRecord::Text("0x10"), 0.0},
-        {ArgRecord::Text("inf"), 0.0},
-        {ArgRecord::Text("-"), 0.0},
-        {ArgRecord::Logical(true), 1.0},
-        {Typed(kTypeByte, 255), 255.0},
-        {Typed(kTypeShort, 0xFFFE), -2.0},
-        {ArgRecord::Int(-7), -7.0},
-        {ArgRecord::Long(int64_t{1} << 40), 1099511627776.0},
-        {ArgRecord::Float(0.5f), 0.5},
-        {ArgRecord::Double(-2.25), -2.25},
-        {ArgRecord::DateTime(5.0), 0.0},
-        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), 0.0},
-        {ArgRecord::Empty(), 0.0},
+        {ArgRecord::Text("  -12.5e1xyz"), -125.0, -12},
+        {ArgRecord::Text("１２.５"), 12.5, 12},  // full-width digits and point
+        {ArgRecord::Text("１２"), 12.0, 12},
+        {ArgRecord::Text("　+.5"), 0.5, 0},      // ideographic space
+        {ArgRecord::Text(" +42abc"), 42.0, 42},
+        {ArgRecord::Text("　－７"), -7.0, -7},
+        {ArgRecord::Text("3.9"), 3.9, 3},
+        {ArgRecord::Text("7e"), 7.0, 7},
+        {ArgRecord::Text("99999999999"), 99999999999.0, INT32_MAX},
+        {ArgRecord::Text("-99999999999"), -99999999999.0, INT32_MIN},
+        {ArgRecord::Text("abc"), 0.0, 0},
+        {ArgRecord::Text("x1"), 0.0, 0},
+        {ArgRecord::Text("0x10"), 0.0, 0},
+        {ArgRecord::Text("inf"), 0.0, 0},
+        {ArgRecord::Text("-"), 0.0, 0},
+        {ArgRecord::Logical(true), 1.0, 1},
+        {Typed(kTypeByte, 255), 255.0, 255},
+        {Typed(kTypeShort, 0xFFFE), -2.0, -2},
+        {Typed(kTypeShort, 0xFFFD), -3.0, -3},
+        {ArgRecord::Int(-7), -7.0, -7},
+        {ArgRecord::Long(int64_t{1} << 40), 1099511627776.0, 0},
+        {ArgRecord::Long(0x100000005), 4294967301.0, 5},
+        {ArgRecord::Float(0.5f), 0.5, 0},
+        {ArgRecord::Float(3.9f), static_cast<double>(3.9f), 3},  // widened, not rounded to 3.9
+        {ArgRecord::Double(-2.25), -2.25, -2},
+        {ArgRecord::Double(-2.7), -2.7, -2},
+        {ArgRecord::Double(1e10), 1e10, INT32_MIN},
+        {ArgRecord::DateTime(5.0), 0.0, 0},
+        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), 0.0, 0},
+        {ArgRecord::Empty(), 0.0, 0},
     };
     for (const auto& c : cases) {
-        ArgRecord r = cmd::Call(ToNumber, c.value);
-        EXPECT_EQ(r.type, kTypeDouble);
-        EXPECT_EQ(r.data.f64, c.expected) << "kind " << std::hex << c.value.type;
+        SCOPED_TRACE(testing::Message() << "kind " << std::hex << c.value.type << " " << std::dec << c.number);
+        ArgRecord number = cmd::Call(ToNumber, c.value);
+        EXPECT_EQ(number.type, kTypeDouble);
+        EXPECT_EQ(number.data.f64, c.number);
+        ArgRecord integer = cmd::Call(ToInteger, c.value);
+        EXPECT_EQ(integer.type, kTypeInt);
+        EXPECT_EQ(integer.AsInt(), c.integer);
     }
+    // A subroutine pointer: its address, unsigned, and its low 32 bits.
     void* routine = reinterpret_cast<void*>(&Subroutine);
-    EXPECT_EQ(cmd::AsDouble(cmd::Call(ToNumber, ArgRecord::Pointer(routine, kTypeSubroutine))),
-              static_cast<double>(reinterpret_cast<uintptr_t>(routine)));
-}
-
-TEST(ToInteger, EveryKindAndTextsAsAtoiReadsThem) {
-    Arrays arrays;
-    const struct {
-        ArgRecord value;
-        int32_t expected;
-    } cases[] = {
-        {ArgRecord::Text("１２"), 12},
-        {ArgRecord::Text(" +42abc"), 42},
-        {ArgRecord::Text("　－７"), -7},
-        {ArgRecord::Text("3.9"), 3},
-        {ArgRecord::Text("99999999999"), INT32_MAX},
-        {ArgRecord::Text("-99999999999"), INT32_MIN},
-        {ArgRecord::Text("x1"), 0},
-        {ArgRecord::Double(-2.7), -2},
-        {ArgRecord::Double(1e10), INT32_MIN},
-        {ArgRecord::Float(3.9f), 3},
-        {ArgRecord::Long(0x100000005), 5},
-        {Typed(kTypeShort, 0xFFFD), -3},
-        {Typed(kTypeByte, 200), 200},
-        {ArgRecord::Logical(true), 1},
-        {ArgRecord::DateTime(5.0), 0},
-        {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), 0},
-        {ArgRecord::Empty(), 0},
-    };
-    for (const auto& c : cases) {
-        ArgRecord r = cmd::Call(ToInteger, c.value);
-        EXPECT_EQ(r.type, kTypeInt);
-        EXPECT_EQ(r.AsInt(), c.expected) << "kind " << std::hex << c.value.type;
-    }
+    const uintptr_t address = reinterpret_cast<uintptr_t>(routine);
+    EXPECT_EQ(cmd::AsDouble(cmd::Call(ToNumber, ArgRecord::Pointer(routine, kTypeSubroutine))), static_cast<double>(address));
+    EXPECT_EQ(cmd::AsInt(cmd::Call(ToInteger, ArgRecord::Pointer(routine, kTypeSubroutine))),
+              static_cast<int32_t>(static_cast<uint32_t>(address)));
 }
 
 TEST(HalfWidth, FullWidthFormsBecomeAscii) {

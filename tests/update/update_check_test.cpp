@@ -48,7 +48,7 @@ CheckRun RunCheck(const std::string& pageUrl, int answer) {
     const size_t logged = LoggedRequests().size();
     DeleteFileA(BrowserLog().c_str());
     ChildProcess child;
-    EXPECT_TRUE(child.Start(Quote(ProgramFolder() + "update_check_child.exe") + " " + Quote(pageUrl)));
+    EXPECT_TRUE(child.Start(SiblingCommand("update_check_child.exe", {pageUrl})));
     std::set<HWND> seen;
     for (int waited = 0; waited < 120000 && run.exitCode == STILL_ACTIVE; waited += 50) {
         HWND box = FindProcessDialog(child.Id());
