@@ -66,7 +66,7 @@ CheckRun RunCheck(const std::string& pageUrl, int answer) {
     auto requests = LoggedRequests();
     for (size_t i = logged; i < requests.size(); ++i)
         if (requests[i].find("/forum.php") != std::string::npos) run.pageRequests.push_back(requests[i]);
-    Sleep(200);  // the browser, when started, has had a second to write its line
+    Sleep(200);  // a browser started by the check writes its line right after it starts
     std::ifstream log(BrowserLog(), std::ios::binary);
     for (std::string line; std::getline(log, line);) {
         // Wine hands the program a command line whose program path it has put in quotes.
