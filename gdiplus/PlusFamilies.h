@@ -434,8 +434,7 @@ struct Get {
     static Result<Self, F> Run(Self* self, A... a) {
         static_assert(kOut<F> > 0, "a value pointer after the native object");
         Result<Self, F> value{};
-        RecordStatus(AfterHandle<F, kOut<F>>::Run(F::function, &value, ClassHandle<F>(self), a...));
-        return value;
+        return Succeeded(AfterHandle<F, kOut<F>>::Run(F::function, &value, ClassHandle<F>(self), a...)) ? value : Result<Self, F>{};
     }
 };
 
@@ -450,8 +449,7 @@ struct Test {
     static bool Run(Self* self, A... a) {
         static_assert(std::is_same_v<Nth<kOut<F>, ParamsOf<F>>, BOOL*>, "a trailing BOOL*");
         BOOL answer = FALSE;
-        RecordStatus(AfterHandle<F, kOut<F>>::Run(F::function, &answer, ClassHandle<F>(self), a...));
-        return answer != FALSE;
+        return Succeeded(AfterHandle<F, kOut<F>>::Run(F::function, &answer, ClassHandle<F>(self), a...)) && answer != FALSE;
     }
 };
 
@@ -513,7 +511,7 @@ struct Bounds {
     static Result<Self, F> Run(Self* self, A... a) {
         using Rec = typename RecordOf<Native<F>>::type;
         Rec local{};
-        RecordStatus(AfterHandle<F, kOut<F>>::Run(F::function, &local, ClassHandle<F>(self), a...));
+        if (!Succeeded(AfterHandle<F, kOut<F>>::Run(F::function, &local, ClassHandle<F>(self), a...))) local = Rec{};
         return NewRecord<Rec>(local);
     }
 };

@@ -362,6 +362,39 @@ TEST(Families, CreateGetCloneAndTestOnBrushesAndRegions) {
     EXPECT_EQ(canvas.Pixel(7, 4), kWhite);
 }
 
+TEST(Families, ScalarArraysAndByteSetsTravelWithTheirCounts) {
+    Object<PlusPen> pen = Make<PlusPen>();
+    ASSERT_TRUE(pen->CreatePen1(0xFF000000, 2.0f));
+    const int32_t three = 3;
+    Array dashes(kTypeFloat, MakeArray(kTypeFloat, &three, 1));
+    dashes.At<float>(1) = 1.0f;
+    dashes.At<float>(2) = 2.0f;
+    dashes.At<float>(3) = 3.0f;
+    ASSERT_TRUE(pen->SetPenDashArray(dashes.Get()));
+    ArrayValue* read = MakeEmptyArray();
+    ASSERT_EQ(pen->GetPenDashArray(&read), 3);
+    ASSERT_EQ(ElementCount(read), 3u);
+    EXPECT_FLOAT_EQ(ScalarElements<float>(read)[0], 1.0f);
+    EXPECT_FLOAT_EQ(ScalarElements<float>(read)[2], 3.0f);
+    FreeArray(kTypeFloat, read);
+
+    Object<PlusRegion> region = Make<PlusRegion>();
+    const PlusRectF rect{1, 2, 3, 4};
+    ASSERT_TRUE(region->CreateRegionRect(&rect));
+    const uint32_t size = region->GetRegionDataSize();
+    ASSERT_GT(size, 0u);
+    uint32_t filled = 0;
+    const Bytes data(region->GetRegionData(size, &filled));
+    EXPECT_EQ(filled, size);
+    EXPECT_EQ(data.Length(), size);
+    Object<PlusRegion> again = Make<PlusRegion>();
+    ASSERT_TRUE(again->CreateRegionRgnData(data.Get()));
+    Canvas canvas(10, 10);
+    EXPECT_TRUE(region->IsEqualRegion(again.Get(), canvas.graphics.Get()));
+    Matrix identity;
+    EXPECT_EQ(region->GetRegionScansCount(identity.Object()), 1u);
+}
+
 TEST(Families, MeasureCharacterRangesWithCountZeroIsInvalidWithoutACall) {
     Canvas canvas(10, 10);
     ArrayValue* regions = MakePointerArray(0);

@@ -196,6 +196,26 @@ TEST(Streams, AttachTakesAStreamAndItsBlock) {
     EXPECT_EQ(stream->GetSize(), 5u);
 }
 
+// ---- bitmaps ----
+
+TEST(Bitmaps, GdiBitmapAndClonedAreaKeepThePixels) {
+    Canvas canvas = TwoColours(20, 10);
+    const HBITMAP gdi = canvas.bitmap->CreateHBITMAPFromBitmap(0);
+    ASSERT_NE(gdi, nullptr);
+    BITMAP info{};
+    ASSERT_EQ(GetObjectA(gdi, sizeof info, &info), static_cast<int>(sizeof info));
+    EXPECT_EQ(info.bmWidth, 20);
+    EXPECT_EQ(info.bmHeight, 10);
+    DeleteObject(gdi);
+
+    Object<PlusBitmap> right = Make<PlusBitmap>();
+    const PlusRect area{10, 0, 10, 10};
+    ASSERT_TRUE(canvas.bitmap->CloneBitmapAreaI(&area, kPixelFormat32bppARGB, right.Get()));
+    EXPECT_EQ(right->GetImageWidth(), 10u);
+    EXPECT_EQ(right->BitmapGetPixel(0, 5), kBlue);
+    EXPECT_EQ(right->handle, right->bitmap);
+}
+
 // ---- rotation ----
 
 TEST(Rotation, RotatedSizeIsTheSpanOfTheTurnedCorners) {
