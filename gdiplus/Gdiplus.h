@@ -17,7 +17,8 @@
 //
 // Every operation of a class is an accessor of the same name (the lists in OperationTables.h);
 // an accessor calls the object's table slot, so an operation a derived class replaces is the
-// one that runs. Arguments: wrapper objects by pointer, records (PlusPointF, PlusRectF, ...) by
+// one that runs. Optional arguments are Optional<T>: trailing ones may be left out, one followed
+// by others is written Optional<T>() when omitted. Arguments: wrapper objects by pointer, records (PlusPointF, PlusRectF, ...) by
 // address, arrays of records as ArrayValue* (RecordArray builds them), texts as GBK TextValue,
 // UTF-16 texts of the ...W operations as ByteSet. Results: logicals (true when GDI+ answered
 // Ok), values, new records (the caller's, see Record<T>), new texts and byte sets (the caller's).

@@ -10,14 +10,15 @@
 //
 //   Act     flat function with the class handle first and the operation's arguments after it;
 //           result: true when the status is Ok
-//   Get     the flat function's last value pointer is a zeroed local; result: its value
-//   Test    the trailing BOOL* is a local; result: that BOOL as a logical
+//   Get     the flat function's last value pointer is a zeroed local; result: its value (zero
+//           when the call fails)
+//   Test    the trailing BOOL* is a local; result: that BOOL as a logical (false on failure)
 //   Create  the new native object goes into the class's own handle field, then SetHandle
 //   Delete  nothing when the handle is null (false); else the flat function, then SetHandle (0)
 //   Clone   the new native object goes to a target object (the last argument) by its SetHandle
-//   Bounds  the flat function fills a zeroed record; result: a new copy of it
+//   Bounds  the flat function fills a zeroed record; result: a new copy of it (zeros on failure)
 //   Twin    the same operation as the row before
-//   Own     written by hand (ClassOps::name); the flat column names the function it mainly
+//   Own     written by hand (<class>Ops::name); the flat column names the function it mainly
 //           calls, for the reader
 //
 // In the generated families the flat function's prototype decides how each argument travels:
@@ -25,7 +26,8 @@
 // native copy with its count (copied back after the call), float and colour arrays their
 // elements with their count, texts their UTF-16 form, byte sets their bytes and length.
 //
-// Operations 0 to 6 of the classes derived from PlusObject come from GDIP_PLUS_OBJECT_OPERATIONS.
+// Every generated family records the status in LastStatus. Operations 0 to 6 of the classes
+// derived from PlusObject come from GDIP_PLUS_OBJECT_OPERATIONS.
 #pragma once
 
 // Operations 0 to 6 of every class derived from PlusObject.

@@ -157,7 +157,7 @@ decltype(auto) Invoke(Self* self, A&&... args) {
     struct OperationRow<cls, pos> : OperationRow<cls, pos - 1> {};
 #define GDIP_ROW_Base(cls, pos, name, flat) GDIP_IMPL_ROW_(cls, pos, ::gdip::OwnImpl<&::gdip::PlusObjectOps::name>)
 #define GDIP_ROW_Destroy(cls, pos, name, flat) GDIP_IMPL_ROW_(cls, pos, ::gdip::OwnImpl<&::gdip::ClassOps<cls>::name>)
-#define GDIP_ROW_Copy GDIP_ROW_Destroy
+#define GDIP_ROW_Copy(cls, pos, name, flat) GDIP_ROW_Destroy(cls, pos, name, flat)
 #define GDIP_ROW_HandleSet(cls, pos, name, flat) \
     GDIP_IMPL_ROW_(cls, pos, ::gdip::OwnImpl<&::gdip::HandleSetOps<cls::HandleSetBase>::name>)
 

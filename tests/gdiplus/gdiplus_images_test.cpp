@@ -216,6 +216,21 @@ TEST(Bitmaps, GdiBitmapAndClonedAreaKeepThePixels) {
     EXPECT_EQ(right->handle, right->bitmap);
 }
 
+TEST(Bitmaps, AnImageOperationCalledOnABitmapRunsTheBitmapsOwn) {
+    Canvas canvas = TwoColours(4, 2);
+    const Bytes png(canvas.bitmap->SaveImageToStream(kPngFormat));
+    Object<PlusBitmap> bitmap = Make<PlusBitmap>();
+    ASSERT_TRUE(bitmap->CreateBitmapFromStream(png.Get()));
+    EXPECT_EQ(bitmap->source, nullptr);  // a bitmap keeps its bytes in its own stream
+    EXPECT_NE(bitmap->bitmapSource->GetStream(), nullptr);
+    EXPECT_EQ(bitmap->image, bitmap->bitmap);
+    PlusImage* asImage = bitmap.Get();
+    EXPECT_TRUE(asImage->DisposeImage());  // slot 8 of the bitmap's table
+    EXPECT_EQ(bitmap->bitmap, nullptr);
+    EXPECT_EQ(bitmap->image, nullptr);
+    EXPECT_EQ(bitmap->bitmapSource->GetStream(), nullptr);
+}
+
 // ---- rotation ----
 
 TEST(Rotation, RotatedSizeIsTheSpanOfTheTurnedCorners) {
