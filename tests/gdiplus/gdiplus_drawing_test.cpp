@@ -395,6 +395,22 @@ TEST(Families, ScalarArraysAndByteSetsTravelWithTheirCounts) {
     EXPECT_EQ(region->GetRegionScansCount(identity.Object()), 1u);
 }
 
+TEST(Families, NearestColourIsAskedForTheColourGiven) {
+    Canvas canvas(2, 2);  // 32 bits per pixel: every colour is its own nearest
+    EXPECT_EQ(canvas.graphics->GetNearestColor(0xFF123456), 0xFF123456u);
+    EXPECT_EQ(canvas.graphics->GetNearestColor(0xFFFEDCBA), 0xFFFEDCBAu);
+}
+
+TEST(Families, PathFromPointsTakesNoMorePointsThanTypeBytes) {
+    RecordArray points = RecordArray::Of<PlusPointF>({{0, 0}, {10, 0}, {10, 10}});
+    const uint8_t types[] = {Gdiplus::PathPointTypeStart, Gdiplus::PathPointTypeLine};
+    const Bytes twoTypes = Bytes::Copy(types, sizeof types);
+    Object<PlusPath> path = Make<PlusPath>();
+    ASSERT_TRUE(path->CreatePath2(points.Get(), twoTypes.Get()));
+    EXPECT_EQ(path->GetPointCount(), 2);
+    EXPECT_EQ(path->GetPathFillMode(), Gdiplus::FillModeAlternate);
+}
+
 TEST(Families, MeasureCharacterRangesWithCountZeroIsInvalidWithoutACall) {
     Canvas canvas(10, 10);
     ArrayValue* regions = MakePointerArray(0);
