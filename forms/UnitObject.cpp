@@ -98,6 +98,8 @@ LRESULT UnitObject::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 HandlerResult UnitObject::RaiseEvent(int32_t event, std::initializer_list<int32_t> args) {
+    // A unit whose window is being destroyed (its template copy already restored) raises nothing.
+    if (FindUnitObject(windowId_, unitId_) != this) return {0, 0};
     EventNotice notice{};
     notice.window = windowId_;
     notice.unit = unitId_;
