@@ -178,6 +178,11 @@ void PropertyScript() {
         std::to_string(GetDlgCtrlID(after)) + " was " + std::to_string(beforeId) + " style " +
         std::to_string(GetWindowLongA(after, GWL_STYLE) & BS_TYPEMASK));
     LogRead("recreatedcaption", W, A, Own(kCaption));
+    // The start position reads the live state.
+    WriteInt(W, kFirstWindowUnitId, Own(10), 2);
+    LogRead("startminimised", W, kFirstWindowUnitId, Own(10));
+    WriteInt(W, kFirstWindowUnitId, Own(10), 0);
+    LogRead("startrestored", W, kFirstWindowUnitId, Own(10));
     Log("props done");
 }
 
@@ -207,6 +212,24 @@ LRESULT CALLBACK RecordMessages(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(gHook, code, wp, lp);
 }
 
+// An idle callback: logs its parameter the first time; once 1 and 3 were seen, closes the window.
+void IdleCallbackRoutine(intptr_t parameter) {
+    static bool seen[4] = {};
+    if (seen[parameter]) return;
+    seen[parameter] = true;
+    Log("callback " + std::to_string(parameter) + " of " + std::to_string(Runtime().idleCallbacks.size()));
+    if (seen[1] && seen[3]) PostMessageA(forms::FindUnitObject(kFirstWindowId, 0)->Handle(), WM_CLOSE, 0, 0);
+}
+
+void RegisterIdleCallbacks(HWND window) {
+    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    HWND button = forms::FindUnitObject(kFirstWindowId, kButtonAId)->Handle();
+    IdleCallback callbacks[] = {{window, IdleCallbackRoutine, 1}, {gone, IdleCallbackRoutine, 2},
+                                {button, IdleCallbackRoutine, 3}, {window, IdleCallbackRoutine, 2}};
+    for (IdleCallback& c : callbacks) RuntimeNotify(1012, reinterpret_cast<intptr_t>(&c), 0);  // the last: one per window
+    DestroyWindow(gone);
+}
+
 void OpenSecondModally() {
     forms::OpenWindowRequest request{kSecondWindowId, nullptr, 1};
     int64_t r = RuntimeNotify(2005, reinterpret_cast<intptr_t>(&request), 0);
@@ -219,6 +242,7 @@ void FirstCreated() {
     Log(std::string("created visible=") + (IsWindowVisible(h) ? "1" : "0"));
     if (gMode == "endcreate") EndProgram(3);
     if (gMode == "closecreate") SendMessageA(h, WM_CLOSE, 0, 0);
+    if (gMode == "idlecallbacks") RegisterIdleCallbacks(h);
     if (gMode == "icon") {
         // The program's icon resource, as the window got it, in both sizes.
         auto size = [](LPARAM icon) {

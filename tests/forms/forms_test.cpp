@@ -142,6 +142,19 @@ TEST(LoadWindow, MessagesAndEventsInOrder) {
     Child child("order");
     HWND window = child.WaitForWindow("第一窗口");
     ASSERT_TRUE(child.WaitForLine("start window loaded"));
+    // Border 2 with a title and the control box: caption and system menu, a fixed frame; the
+    // minimise button by default; placed as the template says; no owner.
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    EXPECT_NE(style & WS_CLIPCHILDREN, 0);
+    RECT r;
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 100);
+    EXPECT_EQ(r.right - r.left, 400);
+    EXPECT_EQ(r.bottom - r.top, 300);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(child.Wait(), 0u);
     std::vector<std::string> expected = {
@@ -284,7 +297,7 @@ TEST(Properties, ReadAndWrittenByNumber) {
     ASSERT_TRUE(child.WaitForLine("start window loaded"));
     Click(ButtonOf(window, "甲"));
     EXPECT_EQ(child.Wait(), 0u);
-    std::vector<std::string> lines = Until(After(Lines(child.Log()), "click 甲"), "props done");
+    std::vector<std::string> lines = WithoutFocusEvents(Until(After(Lines(child.Log()), "click 甲"), "props done"));
     // The font's height in pixels for 12 points at the screen's resolution, as logged.
     int dpi = 0;
     for (const std::string& l : lines)
@@ -328,6 +341,8 @@ TEST(Properties, ReadAndWrittenByNumber) {
         "fontrecord 3150 1 12 宋体",
         "recreated new id 130 was 130 style 9",
         "recreatedcaption 新甲",
+        "startminimised 2",
+        "startrestored 0",
     };
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(Lines(child.Log()).back(), "exit hook");
@@ -379,6 +394,16 @@ TEST(StartUp, WindowClosedByItsCreationHandler) {
     std::vector<std::string> expected = {"created visible=0", "query 1", "closing 1", "start window loaded",
                                          "loop ended", "exit hook", "exit 0"};
     EXPECT_EQ(Lines(child.Log()), expected);
+}
+
+// Idle callbacks run from the last registered to the first, one per window; one whose window
+// is gone is dropped when the walk reaches it (so the third runs while all three are listed).
+TEST(MessageLoop, IdleCallbacks) {
+    Child child("idlecallbacks");
+    EXPECT_EQ(child.Wait(), 0u);
+    std::vector<std::string> expected = {"callback 3 of 3", "callback 1 of 2", "query 1", "closing 1",
+                                         "loop ended", "exit hook", "exit 0"};
+    EXPECT_EQ(WithoutFocusEvents(After(Lines(child.Log()), "start window loaded")), expected);
 }
 
 // A window without an icon of its own gets the program's icon resource, large and small.

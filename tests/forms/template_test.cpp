@@ -228,6 +228,52 @@ TEST(Templates, ATextChangedInPlaceMovesTheRestOfTheRecord) {
     ExpectUnit(w, 2, defs[0].units[2]);
 }
 
+// The window unit's property data: each format version carries the fields it names; a field a
+// version does not carry reads as its default.
+TEST(WindowPropertyData, FormatVersions) {
+    for (int32_t version = 1; version <= 6; ++version) {
+        SCOPED_TRACE(version);
+        WindowProperties written{.version = version, .border = 5, .escapeCloses = 0, .showInTaskbar = 0, .dragByClient = 1,
+                                 .option20 = 2, .alwaysOnTop = 1, .option22 = 1, .className = "类名", .icon = "ico",
+                                 .title = "标题", .helpFile = "h.hlp"};
+        std::vector<uint8_t> data = PropertyBytes(written);
+        // 14 numbers, then 1, 2, 1 and 1 more from versions 2, 3, 4 and 5, the class name in 6,
+        // then three blocks and two texts.
+        size_t expected = 4 * 14 + (version > 1 ? 4 : 0) + (version > 2 ? 8 : 0) + (version > 3 ? 4 : 0) +
+                          (version > 4 ? 4 : 0) + (version == 6 ? 4 + 4 : 0) + 3 * 4 + 3 + 4 + 4 + 4 + 5;
+        EXPECT_EQ(data.size(), expected);
+        WindowProperties read;
+        ASSERT_TRUE(ReadPropertyData(data.data(), data.size(), read));
+        EXPECT_EQ(read.border, 5);
+        EXPECT_EQ(read.escapeCloses, 0);
+        EXPECT_EQ(read.showInTaskbar, version > 1 ? 0 : 1);
+        EXPECT_EQ(read.dragByClient, version > 2 ? 1 : 0);
+        EXPECT_EQ(read.option20, version > 2 ? 2 : 0);
+        EXPECT_EQ(read.alwaysOnTop, version > 3 ? 1 : 0);
+        EXPECT_EQ(read.option22, version > 4 ? 1 : 0);
+        EXPECT_EQ(read.className, version == 6 ? "类名" : "");
+        EXPECT_EQ(read.icon, "ico");
+        EXPECT_EQ(read.title, "标题");
+        EXPECT_EQ(read.helpFile, "h.hlp");
+    }
+    // The defaults of a window whose data holds nothing but the version.
+    std::vector<uint8_t> newer = PropertyBytes(WindowProperties{.version = 6});
+    newer[0] = 7;  // a version this program does not know
+    WindowProperties read;
+    EXPECT_FALSE(ReadPropertyData(newer.data(), newer.size(), read));
+    WindowProperties defaults;
+    EXPECT_EQ(defaults.border, 2);
+    EXPECT_EQ(defaults.pictureMode, 1);
+    EXPECT_EQ(defaults.backColour, 0xFF000000u);
+    EXPECT_EQ(defaults.maxButton, 0);
+    EXPECT_EQ(defaults.minButton, 1);
+    EXPECT_EQ(defaults.controlBox, 1);
+    EXPECT_EQ(defaults.startPosition, 1);
+    EXPECT_EQ(defaults.movable, 1);
+    EXPECT_EQ(defaults.escapeCloses, 1);
+    EXPECT_EQ(defaults.showInTaskbar, 1);
+}
+
 // ---- the program's own block ----
 
 struct ExpectedUnit {
