@@ -15,6 +15,7 @@
 #include "forms/UnitObject.h"
 #include "forms/UnitProperties.h"
 #include "forms/WindowLoader.h"
+#include "forms/units/WindowUnit.h"
 #include "runtime/ApplicationFramework.h"
 #include "runtime/RuntimeApplication.h"
 #include "runtime/RuntimeEntryTable.h"
@@ -183,6 +184,21 @@ void PropertyScript() {
     LogRead("startminimised", W, kFirstWindowUnitId, Own(10));
     WriteInt(W, kFirstWindowUnitId, Own(10), 0);
     LogRead("startrestored", W, kFirstWindowUnitId, Own(10));
+    // The runtime's unit-type and window lookups, and the event suppression count.
+    auto type = [](uint32_t id) { return reinterpret_cast<const void*>(static_cast<intptr_t>(RuntimeNotify(1002, id, 0))); };
+    Log(std::string("types ") + (type(0x00010001) == &forms::kWindowUnitType ? "window" : "?") + " " +
+        (type(0x00060001) == &kTestButtonUnitType ? "test" : "?") + " " + (type(0x80000301) ? "?" : "none") + " " +
+        (type(0x00070001) ? "?" : "none") + " " + (type(0x00010034) ? "?" : "none") + " " + (type(0x00010002) ? "?" : "none"));
+    Log(std::string("windowmap ") + (RuntimeNotify(1001, 0, 0) == reinterpret_cast<intptr_t>(&Runtime().windowMap) ? "yes" : "no"));
+    auto object = [](uint32_t w, uint32_t u) { return reinterpret_cast<forms::UnitObject*>(static_cast<intptr_t>(RuntimeNotify(2006, w, u))); };
+    Log(std::string("objects ") + (object(W, 0) == object(W, kFirstWindowUnitId) && object(W, 0) ? "window" : "?") + " " +
+        (object(W, A) && object(W, A)->Handle() == after ? "unit" : "?") + " " + (object(kSecondWindowId, kButtonEId) ? "?" : "none"));
+    int before2009 = Runtime().eventSuppressCount;
+    RuntimeNotify(2009, 0, 0);
+    int after2009 = Runtime().eventSuppressCount;
+    RuntimeNotify(2010, 0, 0);
+    RuntimeNotify(2010, 0, 0);  // never below 0
+    Log("suppress " + std::to_string(before2009) + " " + std::to_string(after2009) + " " + std::to_string(Runtime().eventSuppressCount));
     Log("props done");
 }
 

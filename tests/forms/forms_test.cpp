@@ -343,6 +343,10 @@ TEST(Properties, ReadAndWrittenByNumber) {
         "recreatedcaption 新甲",
         "startminimised 2",
         "startrestored 0",
+        "types window test none none none none",
+        "windowmap yes",
+        "objects window unit none",
+        "suppress 0 1 0",
     };
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(Lines(child.Log()).back(), "exit hook");
