@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "forms/UnitFont.h"
 #include "forms/UnitObject.h"
 #include "runtime/RuntimeApplication.h"
 
@@ -15,9 +16,6 @@ using forms::PropertyValue;
 class TestButton : public forms::UnitObject {
 public:
     TestButton(uint32_t windowId, uint32_t unitId, const TestButtonProperties& p) : UnitObject(windowId, unitId), p_(p) {}
-    ~TestButton() override {
-        if (font_) DeleteObject(font_);
-    }
 
     static forms::UnitObject* Create(const forms::UnitCreateParams& params) {
         TestButtonProperties p;
@@ -100,16 +98,10 @@ public:
     bool ClaimsKey(const MSG& msg) const { return msg.wParam == VK_ESCAPE && p_.claimsEscape; }
 
 private:
-    void ApplyFont() {
-        HFONT old = font_;
-        font_ = nullptr;
-        if (p_.font.size() == sizeof(LOGFONTA)) font_ = CreateFontIndirectA(reinterpret_cast<const LOGFONTA*>(p_.font.data()));
-        SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-        if (old) DeleteObject(old);
-    }
+    void ApplyFont() { font_.Apply(Handle(), p_.font); }
 
     TestButtonProperties p_;
-    HFONT font_ = nullptr;
+    forms::UnitFont font_;
     std::string captionCache_;
 };
 
