@@ -15,6 +15,8 @@ inline constexpr uint32_t kButtonAId = 0x16000011;  // unit 1
 inline constexpr uint32_t kButtonBId = 0x16000012;  // unit 2, the default button
 inline constexpr uint32_t kButtonCId = 0x16000013;  // unit 3, hidden
 inline constexpr uint32_t kButtonDId = 0x16000014;  // unit 4, disabled
+inline constexpr uint32_t kStrangerId = 0x16000015; // unit 5, of a type no library carries
+inline constexpr uint32_t kStrangerType = 0x00060002;
 inline constexpr uint32_t kSecondWindowId = 0x52000002;
 inline constexpr uint32_t kSecondWindowUnitId = 0x06000002;
 inline constexpr uint32_t kButtonEId = 0x16000021;
@@ -79,6 +81,8 @@ constexpr WindowDef FirstWindow() {
             {.type = test_units::kTestButtonType, .id = kButtonDId, .name = "按钮丁", .rect = kButtonDRect,
              .flags = kUnitVisible | kUnitDisabled | kUnitTabStop,
              .propertyData = PropertyBytes(TestButtonProperties{.caption = "丁", .isDefault = 1})},
+            {.type = kStrangerType, .id = kStrangerId, .name = "陌生", .rect = {0, 0, 10, 10}, .flags = kUnitVisible,
+             .events = {On(0, ChildHandler::ClickA)}},
         },
     };
 }

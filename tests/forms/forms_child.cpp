@@ -286,6 +286,13 @@ void FirstCreated() {
     if (gMode == "badwindow") Read(0x52009999, kButtonAId, 0);
     if (gMode == "badunit") Read(kFirstWindowId, 0x16009999, 0);
     if (gMode == "badunitobject") forms::RequireUnitObject(kSecondWindowId, kButtonEId);
+    auto raise = [](uint32_t window, uint32_t unit) {
+        forms::EventNotice notice{window, unit, 0, 0, {}, 0, 0};
+        RuntimeNotify(2008, reinterpret_cast<intptr_t>(&notice), 0);
+    };
+    if (gMode == "raisebadwindow") raise(kSecondWindowId, kButtonEId);
+    if (gMode == "raisebadunit") raise(kFirstWindowId, 0x16009999);
+    if (gMode == "raisestranger") raise(kFirstWindowId, kStrangerId);
 }
 void FirstEvent3() { Log("event 3"); }
 void FirstEvent4() { Log("event 4"); }
