@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "forms/UnitTypeTable.h"
+
 namespace {
 
 std::span<const CommandInfo> CoreCommands() {
@@ -17,5 +19,5 @@ std::span<const CommandInfo> CoreCommands() {
 }  // namespace
 
 const LibraryDescriptor kCoreLibraryDescriptor = {
-    kLibrarySignature, "{system-core}", 5, 3, "系统核心支持库", 51, nullptr, CoreCommands, nullptr,
+    kLibrarySignature, "{system-core}", 5, 3, "系统核心支持库", 51, forms::kCoreUnitTypeSlots.data(), CoreCommands, nullptr,
 };

@@ -6,6 +6,7 @@
 
 #include "commands/CoreLibrary.h"
 #include "commands/TextConversions.h"
+#include "forms/UnitObject.h"
 #include "runtime/CommandArgs.h"
 #include "runtime/ValueHolders.h"
 
@@ -24,12 +25,17 @@ Text MessageText(const ArgRecord& message) {
     return Text();
 }
 
-// The owner of a box: an integer is a window handle; a window reference names a loaded
-// window, which the forms layer resolves; anything else is no owner.
+// The owner of a box: an integer is a window handle; a window reference (WindowId, UnitId,
+// UnitTypeId) names a window, whose platform window the runtime finds (request 2006: none when
+// the window is not on screen); anything else is no owner.
 HWND BoxOwner(int32_t n, const ArgRecord* args) {
     if (n < 4) return nullptr;
     const ArgRecord& owner = args[3];
     if (owner.type == kTypeInt) return reinterpret_cast<HWND>(static_cast<intptr_t>(owner.AsInt()));
+    if (ClassifyId(owner.type) == IdClass::Third && ClassifyId(owner.data.words.low) == IdClass::Second) {
+        auto object = RuntimeNotify(2006, static_cast<intptr_t>(owner.data.words.low), static_cast<intptr_t>(owner.data.words.high));
+        return forms::UnitWindowHandle(reinterpret_cast<const void*>(static_cast<intptr_t>(object)));
+    }
     return nullptr;
 }
 

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-namespace {
+#include "forms/UnitTypeTable.h"
+
 const LibraryDescriptor* const kSupportLibraryTable[kSupportLibraryCount] = {
     &kCoreLibraryDescriptor,     &kExtendedUiLibraryDescriptor,      &kEncodingLibraryDescriptor,
     &kInternetLibraryDescriptor, &kSpecialFunctionLibraryDescriptor,
 };
-}  // namespace
 
 const LibraryDescriptor* SupportLibrary(int32_t index) {
     if (index < 0 || index >= kSupportLibraryCount) return nullptr;
@@ -35,11 +35,10 @@ FoundCommand FindLibraryCommand(const char* name) {
     return {-1, nullptr};
 }
 
-// The two libraries whose members this program does not call: the extended interface library
-// carries the transparent label unit type (added with the forms), the special-function library
-// nothing the program reaches.
+// The two libraries whose commands this program does not call: the extended interface library
+// carries the transparent label unit type, the special-function library nothing the program reaches.
 const LibraryDescriptor kExtendedUiLibraryDescriptor = {
-    kLibrarySignature, "{extended-ui}", 2, 0, "扩展界面支持库一", 5, nullptr, nullptr, nullptr,
+    kLibrarySignature, "{extended-ui}", 2, 0, "扩展界面支持库一", 5, forms::kExtendedUiUnitTypeSlots.data(), nullptr, nullptr,
 };
 const LibraryDescriptor kSpecialFunctionLibraryDescriptor = {
     kLibrarySignature, "{special-function}", 3, 1, "特殊功能支持库", 0, nullptr, nullptr, nullptr,

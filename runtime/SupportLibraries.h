@@ -13,7 +13,9 @@ using RuntimeNotifyFn = int64_t (*)(int32_t message, intptr_t p1, intptr_t p2);
 // A library's entry for messages from the runtime (1 at start-up, 6 at shutdown).
 using LibraryNotifyFn = intptr_t (*)(int32_t message, intptr_t p1, intptr_t p2);
 
-struct UnitTypeInfo;  // a unit type's property and event tables (forms)
+namespace forms {
+struct UnitTypeInfo;  // a unit type's property table and interface (forms/UnitType.h)
+}
 
 // A command as a library lists it: its name (for tools such as the command probe) and entry.
 struct CommandInfo {
@@ -30,7 +32,7 @@ struct LibraryDescriptor {
     int32_t minorVersion;
     const char* displayName;
     int32_t unitTypeSlotCount;
-    const UnitTypeInfo* const* unitTypes;  // slotCount entries; a slot the program does not use is null
+    const forms::UnitTypeInfo* const* unitTypes;  // slotCount entries; a slot the program does not use is null
     std::span<const CommandInfo> (*commands)();  // exactly the commands the program uses
     LibraryNotifyFn notify;
 };
@@ -45,6 +47,8 @@ enum LibraryIndex : int32_t {
     kSupportLibraryCount = 5,
 };
 
+// The table itself, for the program header, and one library of it.
+extern const LibraryDescriptor* const kSupportLibraryTable[kSupportLibraryCount];
 const LibraryDescriptor* SupportLibrary(int32_t index);
 
 // The descriptors, each defined beside its library's code.

@@ -45,6 +45,8 @@ void RuntimeFree(void* block);
 // sections are laid out sorted by name, between the start and end markers).
 #define RT_CONSTANT __attribute__((section(".rdata$rtconst_m")))
 
+extern "C" const char kConstantRegionStartMarker[];  // for the program header's bounds
+extern "C" const char kConstantRegionEndMarker[];
 const char* ConstantRegionStart();
 const char* ConstantRegionEnd();
 bool InConstantRegion(const void* p);

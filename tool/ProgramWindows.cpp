@@ -1,0 +1,3 @@
+#include "tool/ProgramWindows.h"
+
+constexpr std::array<uint8_t, kTemplateBlockSize> kTemplateBlock = tpl::TemplateBlock<program_windows::Definitions>();
