@@ -13,9 +13,11 @@ export WINESERVER=/usr/lib/wine/wineserver64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono/Gecko installer prompts; no debugger: a crash ends the program at once.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winedbg.exe=d"}
-if [ "${WINE_ARCH:-64}" = 32 ]; then
-  export WINEPREFIX=${WINEPREFIX:-$BUILD_ROOT/wineprefix32}
-else
-  export WINEPREFIX=${WINEPREFIX:-$BUILD_ROOT/wineprefix64}
+# A WINEPREFIX given from outside is kept; one set here follows WINE_ARCH.
+if [ -z "${WINEPREFIX:-}" ] || [ "$WINEPREFIX" = "${DISCTOOL_WINEPREFIX:-}" ]; then
+  if [ "${WINE_ARCH:-64}" = 32 ]; then WINEPREFIX=$BUILD_ROOT/wineprefix32; else WINEPREFIX=$BUILD_ROOT/wineprefix64; fi
+  export DISCTOOL_WINEPREFIX=$WINEPREFIX
+  export DDRIVE=$WINEPREFIX-d   # the prefix's drive D:
 fi
-export DDRIVE=${DDRIVE:-$WINEPREFIX-d}   # the prefix's drive D:
+export WINEPREFIX
+export DDRIVE=${DDRIVE:-$WINEPREFIX-d}
