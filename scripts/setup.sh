@@ -5,6 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export DEBIAN_FRONTEND=noninteractive
+export LC_ALL=C.UTF-8   # the Chinese locale the Wine scripts use may not exist yet
 apt_get() { apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 
 # Libraries that Wine only recommends and the tests rely on, installed for each Wine alike:

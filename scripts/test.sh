@@ -5,8 +5,11 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
+t0=$(date +%s)
 bash "$here/setup.sh" || { echo "setup failed"; exit 1; }
+t1=$(date +%s)
 bash "$here/build.sh" || { echo "build failed"; exit 1; }
+t2=$(date +%s)
 
 status=0
 run_ctest() {  # $1 = arch (i686 or x86_64)
@@ -24,7 +27,6 @@ run_ctest() {  # $1 = arch (i686 or x86_64)
   ) || status=1
 }
 
-start=$(date +%s)
 runs32=$(bash "$here/runs-32bit.sh")
 case $? in
   0) run_ctest i686 ;;
@@ -32,5 +34,5 @@ case $? in
   *) echo "test: cannot tell whether 32-bit programs run here; the i686 build's tests did not run"; status=1 ;;
 esac
 run_ctest x86_64
-echo "test: $(( $(date +%s) - start )) s of tests"
+echo "test: set-up $((t1 - t0)) s, build $((t2 - t1)) s, tests $(( $(date +%s) - t2 )) s"
 exit $status
