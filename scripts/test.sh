@@ -4,9 +4,9 @@
 # build runs in its own Wine session and prefix.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/wine-env.sh"
 t0=$(date +%s)
 bash "$here/setup.sh" || { echo "setup failed"; exit 1; }
+. "$here/wine-env.sh"   # after the set-up: its locale exists from then on
 t1=$(date +%s)
 bash "$here/build.sh" || { echo "build failed"; exit 1; }
 t2=$(date +%s)
