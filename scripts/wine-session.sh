@@ -6,8 +6,9 @@
 #   wine-session.sh start   prints the session's variables (DISPLAY=..., XVFB_PID=...)
 #   wine-session.sh stop
 # Both prefixes are 64-bit ones made the same way (virtual desktop, font replacements, drive D:).
-# Made while the 32-bit Wine is installed, a prefix has its 32-bit side as well; its marker
-# file says which ("wow64" or "64"), and a prefix made otherwise than Wine is now is made anew.
+# Made while a 32-bit Wine that runs is installed, a prefix has its 32-bit side as well; its
+# marker file says which ("wow64" or "64"), and a prefix made otherwise than it would be made now
+# (a 64-bit prefix made before the 32-bit Wine came) is made anew.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
@@ -47,12 +48,12 @@ fail() {
   exit 1
 }
 
-# How a prefix made now would be.
-wine_setup() { if [ -x "$WINE32" ]; then echo wow64; else echo 64; fi; }
+# How a prefix made now would be: with its 32-bit side where the 32-bit Wine is there and runs.
+wine_setup() {
+  if [ -x "$WINE32" ] && bash "$here/runs-32bit.sh" >/dev/null 2>&1; then echo wow64; else echo 64; fi
+}
 
-create_prefix() {
-  local setup
-  setup=$(wine_setup)
+create_prefix() {  # made as $setup says
   mkdir -p "$WINEPREFIX"
   # A plain (not persistent) server here: -w waits until it has gone.
   $WINE64 wineboot --init </dev/null >/dev/null 2>&1
@@ -71,8 +72,9 @@ winepath_of() { echo "Z:${1//\//\\}"; }
 
 case "${1:-}" in
   start)
-    if [ "${WINE_ARCH:-64}" = 32 ] && [ "$(wine_setup)" != wow64 ]; then
-      fail "no 32-bit Wine ($WINE32) for the i686 build; scripts/setup.sh installs it where the kernel runs 32-bit programs"
+    setup=$(wine_setup)
+    if [ "${WINE_ARCH:-64}" = 32 ] && [ "$setup" != wow64 ]; then
+      fail "no 32-bit Wine that runs ($WINE32) for the i686 build; scripts/setup.sh installs it where the kernel runs 32-bit programs"
     fi
     xvfb_pid=
     if [ "${USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
@@ -80,7 +82,7 @@ case "${1:-}" in
     else
       start_xvfb
     fi
-    if [ "$(cat "$WINEPREFIX/.disctool-prefix" 2>/dev/null)" != "$(wine_setup)" ]; then
+    if [ "$(cat "$WINEPREFIX/.disctool-prefix" 2>/dev/null)" != "$setup" ]; then
       rm -rf "$WINEPREFIX"
       create_prefix
     fi
