@@ -3,7 +3,8 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(wine64 fonts-wine xvfb x11-utils xdotool imagemagick fonts-wqy-microhei locales bc
-          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake googletest python3 file)
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake googletest python3 file
+          dpkg-dev make sox lame flac vorbis-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -18,6 +19,8 @@ if ! command -v npm >/dev/null; then
   # npm fetches the libiconv sources at configure time.
   apt-get install -y -q --no-install-recommends npm >/dev/null
 fi
+# The audio codec libraries' sources, from the release's source packages (once).
+bash "$(dirname "$0")/get-audio-sources.sh" >/dev/null
 if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
   localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
