@@ -48,14 +48,15 @@ bool ParseMpegHeader(const unsigned char* h, MpegFrame* frame) {
 }
 
 // MPEG audio starts within the first bytes of `data`: a frame header whose successor, one frame
-// length on, is a header of the same stream. Two in a row rarely happen by chance.
-bool StartsWithMpegFrames(const std::vector<unsigned char>& data, size_t searchLength) {
+// length on, is a header of the same stream. Two in a row rarely happen by chance. `data` is
+// the whole rest of the file when `atEnd`: then a last frame may end it.
+bool StartsWithMpegFrames(const std::vector<unsigned char>& data, size_t searchLength, bool atEnd) {
     for (size_t i = 0; i < searchLength && i + 4 <= data.size(); ++i) {
         MpegFrame first, second;
         if (!ParseMpegHeader(&data[i], &first)) continue;
         const size_t next = i + size_t(first.length);
         if (next + 4 > data.size()) {
-            if (next == data.size()) return true;  // a file of one frame
+            if (atEnd && next == data.size()) return true;  // a file of one frame
             continue;
         }
         if (ParseMpegHeader(&data[next], &second) && second.version == first.version &&
@@ -97,7 +98,7 @@ AudioProblem DetectAudioFormat(const char* path, AudioFormat* format) {
                 return AudioProblem::None;
             }
         }
-        if (!StartsWithMpegFrames(head, kSearch)) return AudioProblem::NotAudio;
+        if (!StartsWithMpegFrames(head, kSearch, file.AtEnd())) return AudioProblem::NotAudio;
         *format = AudioFormat::Mp3;
     }
     return AudioProblem::None;

@@ -72,17 +72,13 @@ AudioProblem VorbisDecoder::CheckLastPage() {
 AudioProblem VorbisDecoder::Read(float* out, size_t maxFrames, size_t* frames) {
     *frames = 0;
     if (maxFrames == 0) return AudioProblem::None;
-    for (;;) {
-        float** pcm = nullptr;
-        int link = 0;
-        const long n = ov_read_float(&vorbis_, &pcm, int(maxFrames > 65536 ? 65536 : maxFrames), &link);
-        if (n == 0) return AudioProblem::None;
-        if (n == OV_HOLE) return AudioProblem::Damaged;
-        if (n < 0) return AudioProblem::Damaged;
-        const int channels = info_.channels;
-        for (long i = 0; i < n; ++i)
-            for (int c = 0; c < channels; ++c) out[size_t(i) * channels + c] = pcm[c][i];
-        *frames = size_t(n);
-        return AudioProblem::None;
-    }
+    float** pcm = nullptr;
+    int link = 0;
+    const long n = ov_read_float(&vorbis_, &pcm, int(maxFrames > 65536 ? 65536 : maxFrames), &link);
+    if (n < 0) return AudioProblem::Damaged;  // OV_HOLE (data missing) or a bad packet
+    const int channels = info_.channels;
+    for (long i = 0; i < n; ++i)
+        for (int c = 0; c < channels; ++c) out[size_t(i) * channels + c] = pcm[c][i];
+    *frames = size_t(n);
+    return AudioProblem::None;
 }
