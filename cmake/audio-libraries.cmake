@@ -46,6 +46,9 @@ set(DISCTOOL_AUDIO_CFLAGS ${_audio_cflags})
 
 set(_audio_dir ${CMAKE_BINARY_DIR}/_deps/audio)
 set(_audio_prefix ${_audio_dir}/prefix)
+# A new set of sources or a changed build script configures again (and so rebuilds the libraries).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_audio_build_script}
+                                                              ${DISCTOOL_AUDIO_SOURCES}/versions.txt)
 file(SHA256 ${_audio_build_script} _audio_script_hash)
 file(READ ${DISCTOOL_AUDIO_SOURCES}/versions.txt _audio_versions_text)
 set(_audio_key "${TOOLCHAIN_PREFIX} ${_audio_cflags} ${_audio_script_hash}\n${_audio_versions_text}")

@@ -12,12 +12,12 @@ host=$1 sources=$2 build=$3 prefix=$4 jobs=$5 cflags=$6
 folder() { awk -v p="$1" '$1 == p { print $3 }' "$sources/versions.txt"; }
 now() { date +%s.%N; }
 
-configure() {  # package configure-args...
+configure() {  # package configure-args...   ($extra: flags of this package only)
   local p=$1; shift
   mkdir -p "$build/$p"
   cd "$build/$p"
   "$sources/$(folder "$p")/configure" --host="$host" --prefix="$prefix" --disable-shared --enable-static \
-    --disable-dependency-tracking CFLAGS="$cflags" PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" "$@" \
+    --disable-dependency-tracking CFLAGS="$cflags${extra:+ $extra}" PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" "$@" \
     >configure.log 2>&1
 }
 # Each step: configure, then make only what the library needs (top-level makes would also
@@ -27,7 +27,9 @@ build_libogg() {
   configure libogg && make -j"$jobs" -C src install >make.log 2>&1 && make -C include install >>make.log 2>&1
 }
 build_libvorbis() {
-  configure libvorbis --disable-docs --disable-examples --disable-oggtest --with-ogg="$prefix" &&
+  # -ffast-math, as libvorbis's configure chooses it for every Linux host (and so for Debian's
+  # own build); for other hosts it leaves it out.
+  extra=-ffast-math configure libvorbis --disable-docs --disable-examples --disable-oggtest --with-ogg="$prefix" &&
     make -j"$jobs" -C lib install >make.log 2>&1 && make -C include install >>make.log 2>&1
 }
 build_flac() {

@@ -83,6 +83,7 @@ for p in "${packages[@]}"; do
   fi
   lines+=("$p $version $dir")
 done
+# Rewritten only when it changes: the build trees reconfigure when it does.
 printf '%s\n' "${lines[@]}" > versions.txt.new
-mv versions.txt.new versions.txt
+if cmp -s versions.txt.new versions.txt; then rm versions.txt.new; else mv versions.txt.new versions.txt; fi
 cat versions.txt
