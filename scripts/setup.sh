@@ -25,6 +25,8 @@ packages=(
   libc6:i386                                          # its loader tells whether 32-bit programs run
   bc                                                  # the benchmark scripts' arithmetic
   xdotool imagemagick file                            # looking at windows by hand (import -window root)
+  dpkg-dev                                            # dpkg-source unpacks the audio codecs' source packages
+  sox lame flac vorbis-tools                          # the audio tests' inputs and the check of their outputs
 )
 # Programs that may come from elsewhere (some Node.js builds bring their own npm): the package
 # only where the command is missing.
@@ -54,6 +56,9 @@ fi
 mapfile -t need < <(missing "${packages[@]}")
 for c in "${!commands[@]}"; do command -v "$c" >/dev/null || need+=("${commands[$c]}"); done
 [ ${#need[@]} -eq 0 ] || install_packages "${need[@]}"
+
+# The audio codec libraries' sources, from the release's source packages (once).
+bash "$here/get-audio-sources.sh" >/dev/null
 
 if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
   localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
