@@ -268,6 +268,56 @@ TEST_F(UnitsTest, ReadingTheContentAfterTheUserTypedYieldsTheTypedText) {
     EXPECT_EQ(ReadText("edit", 8), "hi");
 }
 
+// The items property's form: a 16-bit count, then each item as a 32-bit byte count and its bytes.
+std::string ItemsBlock(const std::vector<std::string>& items) {
+    std::string b;
+    b += static_cast<char>(items.size() & 0xFF);
+    b += static_cast<char>(items.size() >> 8);
+    for (const std::string& item : items) {
+        auto n = static_cast<uint32_t>(item.size());
+        for (int i = 0; i < 4; ++i) b += static_cast<char>(n >> (8 * i));
+        b += item;
+    }
+    return b;
+}
+
+TEST_F(UnitsTest, AStyleThePlatformFixesAtCreationMakesANewControlWithTheSameState) {
+    HWND list = child_.Control("list");
+    Write("list", 17, "b:" + Hex(ItemsBlock({"wait.ogg", "cat.ogg", "mall.ogg"})));
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(FromHex(child_.Request("call ListItemText list i:0").value), "wait.ogg");
+    WriteInt("list", 9, 1);  // sorted
+    HWND sorted = child_.Control("list");
+    EXPECT_NE(sorted, list) << "a new control";
+    EXPECT_TRUE(GetWindowLongA(sorted, GWL_STYLE) & LBS_SORT);
+    EXPECT_TRUE(IsWindowVisible(sorted));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(FromHex(child_.Request("call ListItemText list i:" + std::to_string(i)).value),
+                  (std::vector<std::string>{"cat.ogg", "mall.ogg", "wait.ogg"})[i]);
+    EXPECT_EQ(Read("list", 17).value, Hex(ItemsBlock({"cat.ogg", "mall.ogg", "wait.ogg"})));
+
+    HWND edit = child_.Control("edit");
+    WriteText("edit", 8, "kept\r\nacross");
+    Answer recreated = WriteInt("edit", 15, 1);  // multi-line
+    HWND multi = child_.Control("edit");
+    EXPECT_NE(multi, edit);
+    EXPECT_TRUE(GetWindowLongA(multi, GWL_STYLE) & ES_MULTILINE);
+    EXPECT_EQ(ReadText("edit", 8), "kept\r\nacross");
+    EXPECT_EQ(recreated.Count("event edit 0"), 0u) << "re-creating raises nothing";
+}
+
+TEST_F(UnitsTest, AHiddenBoxGetsItsTextWhenShown) {
+    HWND json = child_.Control("json");
+    WriteText("json", 8, "shown\r\nnow");
+    EXPECT_EQ(GetWindowTextLengthA(json), 0) << "a hidden box's control waits for its text";
+    WriteInt("json", 5, 1);  // visible
+    EXPECT_TRUE(IsWindowVisible(json));
+    wchar_t shown[64] = {};
+    SendMessageW(json, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(shown));  // the control's own text
+    EXPECT_TRUE(std::wstring(shown) == L"shown\r\nnow");
+    EXPECT_EQ(ReadText("json", 8), "shown\r\nnow");
+}
+
 // ---- the edit box's store ----
 
 TEST_F(UnitsTest, ContentKeepsEveryByteAndLineEnd) {
