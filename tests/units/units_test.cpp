@@ -489,20 +489,20 @@ struct OtherDialogSearch {
     HWND found;
 };
 
+BOOL CALLBACK FindOtherDialog(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<OtherDialogSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    char cls[16] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    if (owner != s->pid || h == s->except || std::string(cls) != "#32770" || !IsWindowVisible(h)) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
 HWND OtherDialog(DWORD pid, HWND except) {
     OtherDialogSearch s{pid, except, nullptr};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<OtherDialogSearch*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(h, &owner);
-            char cls[16] = {};
-            GetClassNameA(h, cls, sizeof cls);
-            if (owner != s->pid || h == s->except || std::string(cls) != "#32770" || !IsWindowVisible(h)) return TRUE;
-            s->found = h;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&s));
+    EnumWindows(FindOtherDialog, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
 
@@ -533,6 +533,9 @@ TEST_F(FileDialogTest, ShowsTheUnitsSettingsAndStoresTheConfirmedPath) {
         WriteInt("dialog", 19, keep);
         HWND dialog = Open();
         ASSERT_NE(dialog, nullptr);
+        // It belongs to the window the user works in, which waits for it.
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), child_.Window());
+        EXPECT_FALSE(IsWindowEnabled(child_.Window()));
         EXPECT_EQ(testing_support::WindowText(dialog), "选择ogg文件");
         EXPECT_EQ(Lower(DialogFolder(dialog, child_.Id())), Lower(folder));
         HWND types = GetDlgItem(dialog, kFileTypeBox);
@@ -544,6 +547,7 @@ TEST_F(FileDialogTest, ShowsTheUnitsSettingsAndStoresTheConfirmedPath) {
         EXPECT_EQ(a.value, "1");
         EXPECT_EQ(Lower(ReadText("dialog", 10)), Lower(folder + "\\a.ogg"));
         EXPECT_EQ(Lower(Cwd()), Lower(keep ? programFolder : folder)) << "keep the current folder " << keep;
+        EXPECT_TRUE(IsWindowEnabled(child_.Window()));
     }
 }
 
