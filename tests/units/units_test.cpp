@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -304,6 +305,20 @@ TEST_F(UnitsTest, AStyleThePlatformFixesAtCreationMakesANewControlWithTheSameSta
     EXPECT_TRUE(GetWindowLongA(multi, GWL_STYLE) & ES_MULTILINE);
     EXPECT_EQ(ReadText("edit", 8), "kept\r\nacross");
     EXPECT_EQ(recreated.Count("event edit 0"), 0u) << "re-creating raises nothing";
+}
+
+TEST_F(UnitsTest, SpinBuddyIsAnUpDownControlBesideASingleLineBox) {
+    WriteInt("edit", 22, 5);   // spin minimum
+    WriteInt("edit", 23, 50);  // spin maximum
+    WriteInt("edit", 21, 1);   // spin buddy: a new control with an up-down control beside it
+    HWND edit = child_.Control("edit");
+    HWND spin = FindWindowExA(child_.Window(), nullptr, "msctls_updown32", nullptr);
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(spin, UDM_GETBUDDY, 0, 0)), edit);
+    EXPECT_EQ(SendMessageA(spin, UDM_GETRANGE, 0, 0), MAKELONG(50, 5));
+    EXPECT_TRUE(IsWindowVisible(spin));
+    WriteInt("edit", 5, 0);  // hidden with its box
+    EXPECT_FALSE(IsWindowVisible(spin));
 }
 
 TEST_F(UnitsTest, AHiddenBoxGetsItsTextWhenShown) {
