@@ -5,6 +5,9 @@
 // Everything that can refuse the write (no index text, no audio file, the track not in the
 // index) is settled before the first file is touched; a refusal shows why and the program goes
 // on. A failure while writing ends the program, leaving what the earlier steps wrote.
+#include <optional>
+#include <string>
+
 #include "commands/Calls.h"
 #include "commands/FileCommands.h"
 #include "commands/InteractionCommands.h"
@@ -46,20 +49,6 @@ void ProbeObjectFolder(const Text& objectFolder) {
     EndProgram();
 }
 
-// The track's hash and size in the index text that JsonTextBox holds, written back to it.
-// False when the index has neither the stored hash nor an entry named for the track.
-bool RewriteTrackEntry(const SearchPair& pair, const DiscRecord& disc) {
-    const ToolVariables& tool = Tool();
-    Text content = ReadTextProperty(kJsonTextBox, kEditContent);
-    RewrittenIndex rewritten =
-        RewriteIndex(content.View(), pair.hash.View(), disc.fileName, tool.oggHash.View(), tool.oggSizeText.View());
-    if (rewritten.match == IndexMatch::notFound) return false;
-    content = Text::Copy(rewritten.text);
-    rewritten.text = {};
-    WriteTextProperty(kJsonTextBox, kEditContent, content);
-    return true;
-}
-
 }  // namespace
 
 void WriteRoutine() {
@@ -68,12 +57,12 @@ void WriteRoutine() {
     tool.objectFolder =
         ConcatTexts(runDirectory, kObjectsTail, cmd::TakeText(cmd::Call(MidText, tool.oggHash, 1, 2)));
 
-    // The index afresh: edits in JsonTextBox are discarded.
+    // The index afresh: edits in JsonTextBox are discarded. JsonTextBox is given the index and
+    // then the rewritten text, and holds exactly those bytes; the routine keeps its own copy of
+    // what it gave, since reading a text of megabytes back would only copy it once more.
     Text index = ReadIndexText(tool.indexPath.Get());
-    bool indexRead = index.Length() > 0;
     WriteTextProperty(kJsonTextBox, kEditContent, index);
-    index.Reset();
-    if (!indexRead) {
+    if (index.Length() == 0) {
         ShowToolMessage(ToolMessage::IndexUnreadable);
         return;
     }
@@ -84,16 +73,25 @@ void WriteRoutine() {
     ReplacementState state = ReadReplacementState(StateFilePath().Get());
     int32_t selection = ReadIntProperty(kDiscList, kListSelection);
     const SearchPair* pair = state.Pick(selection);
-    if (pair && !RewriteTrackEntry(*pair, *PickDiscRecord(selection))) {
-        ShowToolMessage(ToolMessage::HashNotFound);
-        return;
+    std::optional<std::string> rewritten;  // none: no track selected, the output is the plain copy
+    if (pair) {
+        RewrittenIndex r = RewriteIndex(index.View(), pair->hash.View(), PickDiscRecord(selection)->fileName,
+                                        tool.oggHash.View(), tool.oggSizeText.View());
+        if (r.match == IndexMatch::notFound) {
+            ShowToolMessage(ToolMessage::HashNotFound);
+            return;
+        }
+        rewritten = std::move(r.text);
+        WriteTextProperty(kJsonTextBox, kEditContent, rewritten->c_str());
     }
+    index.Reset();
 
     ProbeObjectFolder(tool.objectFolder);
     Text outputPath = ConcatTexts(kOutputFolder, tool.indexFileName);
     cmd::Call(CopyOneFile, tool.indexPath, outputPath);  // with no track selected, the copy is the output
-    if (pair) {
-        Bytes content = cmd::TakeBytes(cmd::Call(ToByteSet, ReadTextProperty(kJsonTextBox, kEditContent)));
+    if (rewritten) {
+        Bytes content = Bytes::Copy(*rewritten);
+        rewritten.reset();
         if (!cmd::AsBool(cmd::Call(WriteBytesToFile, outputPath, content))) {
             ShowToolMessage(selection == kLastTrack ? ToolMessage::IndexNotWrittenLastTrack : ToolMessage::IndexNotWritten);
             EndProgram();

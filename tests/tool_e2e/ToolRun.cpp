@@ -11,12 +11,14 @@ ToolRun::ToolRun(const std::string& programPath) {
     process_.Start(Quote(programPath), ProgramFolder().c_str());
 }
 
+ToolRun::ToolRun(const std::string& commandLine, bool) { process_.Start(commandLine, ProgramFolder().c_str()); }
+
 bool ToolRun::Running() { return process_.Wait(0) == STILL_ACTIVE; }
 
 HWND ToolRun::NextDialog(DWORD timeoutMs) {
     // The dialog answered last may still be on screen for a moment.
     if (lastDialog_) WaitUntilGone(lastDialog_, 10000);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(10)) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(5)) {
         HWND dialog = FindProcessDialog(Id());
         if (dialog && dialog != lastDialog_) {
             // A dialog is being built when first seen: a box is ready once its text is there, the
@@ -70,7 +72,7 @@ bool ToolRun::CancelFile() {
 HWND ToolRun::MainWindow(DWORD timeoutMs) {
     if (main_ && IsWindow(main_)) return main_;
     // A box or dialog instead of the window: the start went another way; no use waiting.
-    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs && Running(); Sleep(10)) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs && Running(); Sleep(5)) {
         if ((main_ = FindProcessWindow(Id(), "WTWindow", kMainTitle))) return main_;
         HWND dialog = FindProcessDialog(Id());
         if (dialog && dialog != lastDialog_) return nullptr;

@@ -40,6 +40,8 @@ class ToolRun {
 public:
     // Starts the program with a current folder that is not its own.
     explicit ToolRun(const std::string& programPath);
+    // Starts a command line as it is (another program driven the same way).
+    ToolRun(const std::string& commandLine, bool asCommandLine);
     DWORD Id() const { return process_.Id(); }
 
     // The next box or file dialog; null when the program ended or none came.
