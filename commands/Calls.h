@@ -3,11 +3,13 @@
 //
 //   Text part = cmd::TakeText(cmd::Call(MidText, text, 3, 2));
 //
-// Every call still crosses the runtime boundary: CallLibraryCommand with (result, n, args).
+// Every call still crosses the runtime boundary: the runtime's command-call entry (entry 2 of
+// RuntimeEntryTable) with (result, n, args).
 #pragma once
 #include <cstdint>
 
 #include "runtime/ArgRecord.h"
+#include "runtime/RuntimeEntryTable.h"
 #include "runtime/SupportLibraries.h"
 #include "runtime/ValueHolders.h"
 
@@ -44,10 +46,10 @@ ArgRecord Arg(Ref<T> r) { return ArgRecord::Ref(r.variable, r.kind); }
 template <typename... A>
 ArgRecord CallIn(int32_t libraryIndex, CommandEntry entry, const A&... args) {
     if constexpr (sizeof...(A) == 0) {
-        return CallLibraryCommand(libraryIndex, entry, 0, nullptr);
+        return RuntimeEntries().callLibraryCommand(libraryIndex, entry, 0, nullptr);
     } else {
         ArgRecord records[] = {Arg(args)...};
-        return CallLibraryCommand(libraryIndex, entry, static_cast<int32_t>(sizeof...(A)), records);
+        return RuntimeEntries().callLibraryCommand(libraryIndex, entry, static_cast<int32_t>(sizeof...(A)), records);
     }
 }
 

@@ -123,6 +123,7 @@ public:
     }
     // n bytes as a string; a negative or too large count fails.
     constexpr std::string Raw(int64_t n) {
+        if (n < 0) failed_ = true;
         if (n < 0 || !Need(static_cast<size_t>(n))) return {};
         std::string s(reinterpret_cast<const char*>(data_) + pos_, static_cast<size_t>(n));
         pos_ += static_cast<size_t>(n);
@@ -130,6 +131,7 @@ public:
     }
     constexpr std::string Counted() { return Raw(Int()); }
     constexpr bool Skip(int64_t n) {
+        if (n < 0) failed_ = true;
         if (n < 0 || !Need(static_cast<size_t>(n))) return false;
         pos_ += static_cast<size_t>(n);
         return true;

@@ -32,18 +32,18 @@ struct EventBinding {
 struct UnitDef {
     uint32_t type = 0;                   // UnitTypeId
     uint32_t id = 0;                     // UnitId
-    std::string name{};                    // empty for the window itself
+    std::string name{};                  // empty for the window itself
     Rect rect{};
     uint32_t flags = 0;                  // UnitFlag bits
+    int32_t tabOrder = 0;
+    std::string tag{};
     std::vector<EventBinding> events{};
-    std::vector<uint8_t> propertyData{};   // the type's own serialisation (PropertyBytes)
-    uint32_t eventHost = 0;
-    std::string secondText{};
+    std::string cursorData{};            // counted block; empty: the default arrow
     uint32_t parent = 0;                 // the container unit, 0 for the window
     std::vector<uint32_t> children{};
-    std::string cursorData{};              // counted block; empty: the default arrow
-    std::string tag{};
-    int32_t tabOrder = 0;
+    uint32_t eventHost = 0;
+    std::string secondText{};
+    std::vector<uint8_t> propertyData{}; // the type's own serialisation (PropertyBytes)
 };
 
 struct WindowDef {

@@ -49,6 +49,26 @@ void UnitObject::AttachControl(HWND hwnd) {
 
 void UnitObject::AttachOwnWindow(HWND hwnd) { Bind(hwnd); }
 
+bool UnitObject::RegisterOwnClass(const char* className, UINT classStyle) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA existing;
+    if (GetClassInfoA(instance, className, &existing)) return true;
+    WNDCLASSA wc{};
+    wc.style = classStyle;
+    wc.lpfnWndProc = &UnitObject::OwnClassProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
+    wc.lpszClassName = className;
+    return RegisterClassA(&wc) != 0;
+}
+
+LRESULT CALLBACK UnitObject::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE)
+        if (auto* unit = static_cast<UnitObject*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams)) unit->AttachOwnWindow(hwnd);
+    UnitObject* unit = FromHandle(hwnd);
+    return unit ? unit->Dispatch(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+}
+
 LRESULT CALLBACK UnitObject::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     UnitObject* unit = FromHandle(hwnd);
     return unit ? unit->Dispatch(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
@@ -98,6 +118,8 @@ LRESULT UnitObject::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 HandlerResult UnitObject::RaiseEvent(int32_t event, std::initializer_list<int32_t> args) {
+    // A unit whose window is being destroyed (its template copy already restored) raises nothing.
+    if (FindUnitObject(windowId_, unitId_) != this) return {0, 0};
     EventNotice notice{};
     notice.window = windowId_;
     notice.unit = unitId_;

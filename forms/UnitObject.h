@@ -32,7 +32,11 @@ public:
 
     // Takes over a control created from a system class (subclassing it).
     void AttachControl(HWND hwnd);
-    // For a window of the type's own class: its class procedure passes every message to Dispatch.
+    // For a unit type with a window class of its own: registers the class once (the arrow
+    // cursor, no background brush) with OwnClassProc, which takes the UnitObject passed as the
+    // creation parameter of CreateWindowExA and hands it every message.
+    static bool RegisterOwnClass(const char* className, UINT classStyle);
+    static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void AttachOwnWindow(HWND hwnd);
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 

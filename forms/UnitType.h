@@ -1,20 +1,31 @@
 // The unit-type interface: how a unit type describes itself to the runtime.
 //
-// A unit type is one UnitTypeInfo (its names, flags, property table and interface entry) in a
-// file of its own under forms/units/, plus one row in forms/UnitTypeTable.cpp that puts it into
-// its library's slot. Its property data format is a Serialise function in a header beside it
-// (forms/units/<Type>Properties.h), which the template writer and the type's creation share.
+// A unit type is one UnitTypeInfo in a file of its own under forms/units/ plus one row in
+// forms/UnitTypeTable.cpp (kUnitTypeRows: its UnitTypeId and the info) that puts it into its
+// library's slot. Its property data format is a Serialise function in a header beside it
+// (forms/units/<Type>Properties.h), shared by the template writer and the type's creation.
+// To add one:
+//   1. forms/units/<Type>Unit.h/.cpp: a class derived from UnitObject (forms/UnitObject.h) holding
+//      the type's properties struct, with the operations below as members;
+//   2. its property table: FORMS_COMMON_PROPERTIES, then one OwnProperty(code) per own property
+//      in own-index order;
+//   3. its interface entry (a switch from operation code to routine) and its UnitTypeInfo
+//      (names, flags, property count and table, interface entry);
+//   4. the row in kUnitTypeRows.
+// forms/units/WindowUnit.cpp is a type with a window class of its own; tests/forms/
+// TestButtonUnit.cpp one over a system control (subclassed, its notifications reflected).
 //
 // The runtime calls a type only through its interface entry: Interface(operation) gives the
 // routine for that operation, or null when the type has none.
 //
-//   1 create  (CreateUnitRoutine)    reads the property data, creates the platform window with
-//             the given style bits, parent, control id, position and size, and returns the live
-//             object (a UnitObject, forms/UnitObject.h), or null on failure. Units are created
-//             hidden; the runtime shows them.
+//   1 create  (CreateUnitRoutine)    reads the property data (tpl::ReadPropertyData over the
+//             defaults), creates the platform window with the given style bits, parent, control
+//             id, position and size, and returns the live object, or null on failure. Units are
+//             created hidden (no WS_VISIBLE); the runtime shows them.
 //   4 set     (SetPropertyRoutine)   sets own property `ownIndex` (property index - 8) from a
 //             PropertyValue; returns 1 when the unit must be re-created for the change to take
-//             effect (the runtime then saves, re-creates and replaces it), else 0.
+//             effect (the runtime then saves it, creates a new unit from the saved data and
+//             replaces the old one), else 0.
 //   5 save    (SavePropertiesRoutine) the unit's current state as property data.
 //   6 get     (GetPropertyRoutine)   fills a PropertyValue with own property `ownIndex`; texts
 //             and bytes point into the unit's own storage (the runtime copies them at once);
@@ -22,19 +33,23 @@
 //   8 claims  (ClaimsKeyRoutine)     1 when the unit handles this key itself, so the window's
 //             keyboard handling (Tab, Enter, Escape, F1, arrows) leaves it alone.
 //
-// Value records by PropertyTypeCode: integer, logical, choice and colour kinds in `integer`;
-// double and date-time in `real`; text as `pointer` to a zero-terminated text; picture, icon,
-// sound, cursor and other byte data as `pointer` and `length`; a font as `pointer` to a 60-byte
-// LOGFONTA and length 60 (length 0: the default GUI font).
+// Value records by PropertyTypeCode: integer, logical (0 or 1), choice (never negative) and
+// colour kinds in `integer`; double and date-time in `real`; text as `pointer` to a
+// zero-terminated text (never null when set); picture, icon, sound, cursor and other byte data
+// as `pointer` and `length` (null and 0 for none); a font as `pointer` to a 60-byte LOGFONTA and
+// length 60 (length 0 when reading: the default GUI font). Clamping a value to the type's range
+// (for example a choice of 0..3) is the type's part.
 //
 // Flags the runtime tests: kNeverShown (the unit stays hidden), kRaisesEvents or kRaisesEvents2
 // (events of a type with neither are rejected), kDefaultButton (Enter may press the unit: such a
-// type keeps "is the default button" as its own property 1, 1 meaning yes).
+// type keeps "is the default button" as its own property 1, 1 meaning yes; pressing raises the
+// unit's event 0).
 //
-// A live unit object raises its events with forms::UnitObject::RaiseEvent (runtime message 2008)
-// and gets the common behaviour from the UnitObject base: focus events -7 and -8, the destroy
-// notice (message 2000), its mouse cursor, and the parent's notifications (WM_COMMAND, WM_NOTIFY,
-// WM_CTLCOLOR*, ...) reflected to OnReflected.
+// A live unit object raises its events with UnitObject::RaiseEvent (runtime message 2008) and
+// gets the common behaviour from the UnitObject base: focus events -7 and -8, the destroy notice
+// (message 2000), its mouse cursor, and the parent's notifications (WM_COMMAND, WM_NOTIFY,
+// WM_CTLCOLOR*, WM_DRAWITEM, ...) reflected to OnReflected. forms/UnitFont.h makes a font
+// property's font.
 #pragma once
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "runtime/ApplicationFramework.h"
 
-#include <cstring>
+#include <mbstring.h>
 
 #include "forms/WindowKeyboard.h"
 #include "runtime/RuntimeApplication.h"
@@ -15,12 +15,12 @@ UINT gLastMouseMessage = 0;
 constexpr UINT kSystemTimer = 0x0118;  // the caret's blink timer
 
 // Instance initialisation, first part: the module folder, the executable's path cut after its
-// last backslash.
+// last backslash (a GBK trail byte is never taken for one).
 void RecordModuleFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(GetModuleHandleA(nullptr), path, MAX_PATH);
-    if (char* last = std::strrchr(path, '\\')) last[1] = '\0';
-    Runtime().moduleFolder = path;
+    unsigned char path[MAX_PATH] = {};
+    GetModuleFileNameA(GetModuleHandleA(nullptr), reinterpret_cast<char*>(path), MAX_PATH);
+    if (unsigned char* last = _mbsrchr(path, '\\')) last[1] = '\0';
+    Runtime().moduleFolder = reinterpret_cast<const char*>(path);
 }
 
 }  // namespace

@@ -29,26 +29,6 @@ void StylesFor(const tpl::WindowProperties& p, DWORD& style, DWORD& exStyle) {
     if (p.minButton) style |= WS_MINIMIZEBOX;
 }
 
-LRESULT CALLBACK WindowUnitProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE)
-        static_cast<WindowUnit*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams)->AttachOwnWindow(hwnd);
-    UnitObject* unit = UnitObject::FromHandle(hwnd);
-    return unit ? unit->Dispatch(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-bool EnsureClass(const char* name) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA existing;
-    if (GetClassInfoA(instance, name, &existing)) return true;
-    WNDCLASSA wc{};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = WindowUnitProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-    wc.lpszClassName = name;
-    return RegisterClassA(&wc) != 0;
-}
-
 // The program's icon resource, loaded once in the two sizes.
 HICON DefaultIcon(int which) {
     RuntimeApplication& app = Runtime();
@@ -123,11 +103,11 @@ UnitObject* WindowUnit::Create(const UnitCreateParams& params) {
     if (!owner && (params.extra1 != 0 || !p.showInTaskbar) && app.buildWords[0] != 0) owner = app.hiddenOwnerWindow;
     // 5. The class.
     const char* className = p.className.empty() ? kDefaultClassName : p.className.c_str();
-    if (!EnsureClass(className)) return nullptr;
+    if (!RegisterOwnClass(className, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS)) return nullptr;
     // 6. The window, at exactly the requested rectangle.
     auto* unit = new WindowUnit(params.windowId, params.unitId, p);
     HWND hwnd = CreateWindowExA(exStyle, className, p.title.c_str(), style, left, top, params.width, params.height, owner,
-                                params.menu, GetModuleHandleA(nullptr), unit);
+                                params.menu, GetModuleHandleA(nullptr), static_cast<UnitObject*>(unit));
     if (!hwnd) {
         delete unit;
         return nullptr;
