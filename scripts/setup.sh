@@ -3,7 +3,8 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(wine64 fonts-wine xvfb x11-utils xdotool imagemagick fonts-wqy-microhei locales bc
-          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake googletest python3 file)
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake googletest python3 file
+          sox vorbis-tools zip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
