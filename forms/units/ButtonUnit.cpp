@@ -40,7 +40,7 @@ UnitObject* ButtonUnit::Create(const UnitCreateParams& params) {
         return nullptr;
     }
     unit->ApplyPicture();
-    unit->ApplyFont(p.font, false);
+    unit->ApplyFont(p.font);
     return unit;
 }
 
@@ -89,7 +89,7 @@ int32_t ButtonUnit::Set(int32_t ownIndex, const PropertyValue& v) {
     case 2: p_.caption = TextOf(v); SetWindowTextA(Handle(), p_.caption.c_str()); break;
     case 3: p_.horizontalAlign = Clamp(v.integer, 0, 2); ApplyStyles(); break;
     case 4: p_.verticalAlign = Clamp(v.integer, 0, 2); ApplyStyles(); break;
-    case 5: p_.font = FontBytesOf(v); ApplyFont(p_.font, true); break;
+    case 5: p_.font = FontBytesOf(v); ApplyFont(p_.font); break;
     default: break;
     }
     return 0;

@@ -1,20 +1,11 @@
 #include "forms/units/ControlUnit.h"
 
-#include <cstring>
-
 #include "forms/FontData.h"
 
 namespace forms {
 namespace {
 
 constexpr DWORD kChildStyle = WS_CHILD | WS_CLIPSIBLINGS;
-
-LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE)
-        static_cast<UnitObject*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams)->AttachOwnWindow(hwnd);
-    UnitObject* unit = UnitObject::FromHandle(hwnd);
-    return unit ? unit->Dispatch(msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
-}
 
 }  // namespace
 
@@ -38,21 +29,7 @@ COLORREF ColourOf(uint32_t colour, int systemColour) {
     return colour >= 0xFF000000 ? GetSysColor(systemColour) : static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
-bool RegisterOwnClass(const char* className, UINT classStyle) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA existing;
-    if (GetClassInfoA(instance, className, &existing)) return true;
-    WNDCLASSA wc{};
-    wc.style = classStyle;
-    wc.lpfnWndProc = OwnClassProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // the arrow
-    wc.lpszClassName = className;
-    return RegisterClassA(&wc) != 0;
-}
-
 ControlUnit::~ControlUnit() {
-    if (ownFont_) DeleteObject(ownFont_);
     if (brush_) DeleteObject(brush_);
 }
 
@@ -70,23 +47,8 @@ bool ControlUnit::CreateOwnWindow(const char* className, const UnitCreateParams&
                                   const char* text) {
     return CreateWindowExA(exStyle, className, text, kChildStyle | style | p.style, p.left, p.top, p.width, p.height,
                            p.parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(p.controlId)),
-                           GetModuleHandleA(nullptr), this) != nullptr;
+                           GetModuleHandleA(nullptr), static_cast<UnitObject*>(this)) != nullptr;
 }
-
-void ControlUnit::ApplyFont(const std::string& fontBytes, bool redraw) {
-    HFONT previous = ownFont_;
-    ownFont_ = nullptr;
-    if (fontBytes.size() == tpl::kLogFontSize) {
-        LOGFONTA lf;
-        std::memcpy(&lf, fontBytes.data(), sizeof lf);
-        lf.lfFaceName[sizeof lf.lfFaceName - 1] = 0;
-        ownFont_ = CreateFontIndirectA(&lf);
-    }
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), redraw);
-    if (previous) DeleteObject(previous);
-}
-
-HFONT ControlUnit::Font() const { return ownFont_ ? ownFont_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 void ControlUnit::ApplyBorder(int32_t border) {
     HWND h = Handle();

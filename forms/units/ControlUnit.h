@@ -1,13 +1,15 @@
 // What the unit types over child windows share: creating the platform window (a control of a
-// system class, or a window of the type's own class), the font property (a 60-byte LOGFONTA or
-// nothing for DEFAULT_GUI_FONT), the border choice, the colour brush, the readers of property
-// values, and the interface entry that hands out a type's operations.
+// system class, or a window of the type's own class registered through UnitObject), the font
+// property (a 60-byte LOGFONTA or nothing for DEFAULT_GUI_FONT), the border choice, the colour
+// brush, the readers of property values, and the interface entry that hands out a type's
+// operations.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
+#include "forms/UnitFont.h"
 #include "forms/UnitObject.h"
 #include "forms/UnitType.h"
 
@@ -49,7 +51,7 @@ public:
 protected:
     // Creates the platform window as a hidden child: WS_CHILD and WS_CLIPSIBLINGS, the given
     // style and the bits the loader passes (WS_DISABLED, WS_TABSTOP). A system class is
-    // subclassed; an own class (registered with RegisterOwnClass) dispatches to this object.
+    // subclassed; an own class (UnitObject::RegisterOwnClass) dispatches to this object.
     bool CreateControl(const char* className, const UnitCreateParams& params, DWORD style, DWORD exStyle,
                        const char* text);
     bool CreateOwnWindow(const char* className, const UnitCreateParams& params, DWORD style, DWORD exStyle,
@@ -57,8 +59,8 @@ protected:
 
     // Sets the control's font from font property bytes; the font made from them is kept until
     // the next change or the unit's end.
-    void ApplyFont(const std::string& fontBytes, bool redraw);
-    HFONT Font() const;
+    void ApplyFont(const std::string& fontBytes) { font_.Apply(Handle(), fontBytes); }
+    HFONT Font() const { return font_.Get(); }
 
     // Changes the border of a live control.
     void ApplyBorder(int32_t border);
@@ -67,13 +69,10 @@ protected:
     LRESULT ColourAnswer(HDC dc, uint32_t textColour, uint32_t backColour, int systemBack);
 
 private:
-    HFONT ownFont_ = nullptr;
+    UnitFont font_;
     HBRUSH brush_ = nullptr;
     COLORREF brushColour_ = 0;
 };
-
-// Registers a window class of a unit type once: the arrow cursor, no background brush.
-bool RegisterOwnClass(const char* className, UINT classStyle);
 
 // The interface entry of a type whose unit class has the static Create and the members Set,
 // Get and Save (and, when it claims keys, ClaimsKey).

@@ -87,7 +87,7 @@ UnitObject* EditBoxUnit::Create(const UnitCreateParams& params) {
     if (p.inputMode == 2) unit->ApplyPasswordChar();
     if (!p.multiLine && p.spinBuddy != 0) unit->CreateSpin(params);
     if (unit->controlHasText_) unit->ApplySelection();
-    unit->ApplyFont(p.font, false);
+    unit->ApplyFont(p.font);
     return unit;
 }
 
@@ -227,7 +227,7 @@ int32_t EditBoxUnit::Set(int32_t ownIndex, const PropertyValue& v) {
     case 1: p_.border = Clamp(v.integer, 0, kMaxBorder); ApplyBorder(p_.border); break;
     case 2: p_.textColour = static_cast<uint32_t>(v.integer); InvalidateRect(h, nullptr, TRUE); break;
     case 3: p_.backColour = static_cast<uint32_t>(v.integer); InvalidateRect(h, nullptr, TRUE); break;
-    case 4: p_.font = FontBytesOf(v); ApplyFont(p_.font, true); break;
+    case 4: p_.font = FontBytesOf(v); ApplyFont(p_.font); break;
     case 5: return recreateFor(p_.hideSelection, v.integer != 0);
     case 6:
         p_.maxLength = v.integer < 0 ? 0 : v.integer;

@@ -107,7 +107,7 @@ void ListBoxUnit::ApplyItemValues() {
 
 // The font sets the item height; the extra pixels go on top of it.
 void ListBoxUnit::ApplyListFont() {
-    ApplyFont(p_.font, false);
+    ApplyFont(p_.font);
     baseItemHeight_ = static_cast<int32_t>(SendMessageA(Handle(), LB_GETITEMHEIGHT, 0, 0));
     ApplyItemHeight();
 }

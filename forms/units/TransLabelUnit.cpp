@@ -1,10 +1,8 @@
 #include "forms/units/TransLabelUnit.h"
 
-#include <cstring>
 #include <iterator>
 #include <vector>
 
-#include "forms/FontData.h"
 
 namespace forms {
 namespace {
@@ -39,10 +37,6 @@ HWND TopLevelOf(HWND h) {
 
 }  // namespace
 
-TransLabelUnit::~TransLabelUnit() {
-    if (font_) DeleteObject(font_);
-}
-
 UnitObject* TransLabelUnit::Create(const UnitCreateParams& params) {
     tpl::TransLabelProperties p;
     if (!tpl::ReadPropertyData(params.propertyData, params.propertyLength, p)) return nullptr;
@@ -53,19 +47,8 @@ UnitObject* TransLabelUnit::Create(const UnitCreateParams& params) {
         delete unit;
         return nullptr;
     }
-    unit->MakeFont();
+    unit->ApplyFont(p.font);
     return unit;
-}
-
-void TransLabelUnit::MakeFont() {
-    if (font_) DeleteObject(font_);
-    font_ = nullptr;
-    if (p_.font.size() == tpl::kLogFontSize) {
-        LOGFONTA lf;
-        std::memcpy(&lf, p_.font.data(), sizeof lf);
-        lf.lfFaceName[sizeof lf.lfFaceName - 1] = 0;
-        font_ = CreateFontIndirectA(&lf);
-    }
 }
 
 UINT TransLabelUnit::DrawFormat() const {
@@ -82,7 +65,7 @@ void TransLabelUnit::Paint() {
     if (!text.empty()) {
         RECT r;
         GetClientRect(Handle(), &r);
-        HGDIOBJ previousFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+        HGDIOBJ previousFont = SelectObject(dc, Font());
         UINT format = DrawFormat();
         SetBkMode(dc, TRANSPARENT);
         auto draw = [&](COLORREF colour, RECT place) {
@@ -149,7 +132,7 @@ int32_t TransLabelUnit::Set(int32_t ownIndex, const PropertyValue& v) {
     switch (ownIndex) {
     case 0: SetWindowTextA(Handle(), TextOf(v).c_str()); break;
     case 1: p_.effect = Clamp(v.integer, 0, 3); break;
-    case 2: p_.font = FontBytesOf(v); MakeFont(); break;
+    case 2: p_.font = FontBytesOf(v); ApplyFont(p_.font); break;
     case 3: p_.textColour = static_cast<uint32_t>(v.integer); break;
     case 4: p_.horizontalAlign = Clamp(v.integer, 0, 2); break;
     case 5: p_.wordWrap = v.integer != 0; break;

@@ -22,7 +22,6 @@ class TransLabelUnit : public ControlUnit {
 public:
     TransLabelUnit(uint32_t windowId, uint32_t unitId, const tpl::TransLabelProperties& p)
         : ControlUnit(windowId, unitId), p_(p) {}
-    ~TransLabelUnit() override;
 
     static UnitObject* Create(const UnitCreateParams& params);
     int32_t Set(int32_t ownIndex, const PropertyValue& value);
@@ -36,10 +35,8 @@ private:
     void Paint();
     void RepaintWithBackground();
     UINT DrawFormat() const;
-    void MakeFont();
 
     tpl::TransLabelProperties p_;  // p_.caption is the label's text
-    HFONT font_ = nullptr;         // made from the font property, when it holds a font
 };
 
 }  // namespace forms

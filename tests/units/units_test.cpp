@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
@@ -306,6 +307,20 @@ TEST_F(UnitsTest, AStyleThePlatformFixesAtCreationMakesANewControlWithTheSameSta
     EXPECT_EQ(recreated.Count("event edit 0"), 0u) << "re-creating raises nothing";
 }
 
+TEST_F(UnitsTest, SpinBuddyIsAnUpDownControlBesideASingleLineBox) {
+    WriteInt("edit", 22, 5);   // spin minimum
+    WriteInt("edit", 23, 50);  // spin maximum
+    WriteInt("edit", 21, 1);   // spin buddy: a new control with an up-down control beside it
+    HWND edit = child_.Control("edit");
+    HWND spin = FindWindowExA(child_.Window(), nullptr, "msctls_updown32", nullptr);
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageA(spin, UDM_GETBUDDY, 0, 0)), edit);
+    EXPECT_EQ(SendMessageA(spin, UDM_GETRANGE, 0, 0), MAKELONG(50, 5));
+    EXPECT_TRUE(IsWindowVisible(spin));
+    WriteInt("edit", 5, 0);  // hidden with its box
+    EXPECT_FALSE(IsWindowVisible(spin));
+}
+
 TEST_F(UnitsTest, AHiddenBoxGetsItsTextWhenShown) {
     HWND json = child_.Control("json");
     WriteText("json", 8, "shown\r\nnow");
@@ -489,20 +504,20 @@ struct OtherDialogSearch {
     HWND found;
 };
 
+BOOL CALLBACK FindOtherDialog(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<OtherDialogSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    char cls[16] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    if (owner != s->pid || h == s->except || std::string(cls) != "#32770" || !IsWindowVisible(h)) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
 HWND OtherDialog(DWORD pid, HWND except) {
     OtherDialogSearch s{pid, except, nullptr};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<OtherDialogSearch*>(lp);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(h, &owner);
-            char cls[16] = {};
-            GetClassNameA(h, cls, sizeof cls);
-            if (owner != s->pid || h == s->except || std::string(cls) != "#32770" || !IsWindowVisible(h)) return TRUE;
-            s->found = h;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&s));
+    EnumWindows(FindOtherDialog, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
 
@@ -533,6 +548,9 @@ TEST_F(FileDialogTest, ShowsTheUnitsSettingsAndStoresTheConfirmedPath) {
         WriteInt("dialog", 19, keep);
         HWND dialog = Open();
         ASSERT_NE(dialog, nullptr);
+        // It belongs to the window the user works in, which waits for it.
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), child_.Window());
+        EXPECT_FALSE(IsWindowEnabled(child_.Window()));
         EXPECT_EQ(testing_support::WindowText(dialog), "选择ogg文件");
         EXPECT_EQ(Lower(DialogFolder(dialog, child_.Id())), Lower(folder));
         HWND types = GetDlgItem(dialog, kFileTypeBox);
@@ -544,6 +562,7 @@ TEST_F(FileDialogTest, ShowsTheUnitsSettingsAndStoresTheConfirmedPath) {
         EXPECT_EQ(a.value, "1");
         EXPECT_EQ(Lower(ReadText("dialog", 10)), Lower(folder + "\\a.ogg"));
         EXPECT_EQ(Lower(Cwd()), Lower(keep ? programFolder : folder)) << "keep the current folder " << keep;
+        EXPECT_TRUE(IsWindowEnabled(child_.Window()));
     }
 }
 
