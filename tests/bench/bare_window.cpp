@@ -13,6 +13,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <string>
 #ifdef WITH_PLATFORM_LIBRARIES
 #include <ole2.h>
 #include <wininet.h>
@@ -41,8 +42,13 @@ void StartDialogs(const char* folder) {
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    if (__argc > 2 && std::strcmp(__argv[1], "dialogs") == 0) StartDialogs(__argv[2]);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    // "dialogs FOLDER", the folder possibly in quotes.
+    if (std::strncmp(commandLine, "dialogs ", 8) == 0) {
+        std::string folder = commandLine + 8;
+        if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') folder = folder.substr(1, folder.size() - 2);
+        StartDialogs(folder.c_str());
+    }
 #ifdef WITH_PLATFORM_LIBRARIES
     WSADATA sockets;
     WSAStartup(MAKEWORD(1, 1), &sockets);
