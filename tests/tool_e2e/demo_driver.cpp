@@ -52,10 +52,20 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
 
 void Say(const char* what) { std::printf("demo: %s\n", what); std::fflush(stdout); }
 
+// The tool's GBK text as UTF-8, for the Linux terminal the demo runs in.
+std::string Utf8(const std::string& gbk) {
+    std::wstring wide(gbk.size() + 1, L'\0');
+    int n = MultiByteToWideChar(936, 0, gbk.c_str(), static_cast<int>(gbk.size()), wide.data(), static_cast<int>(wide.size()));
+    std::string out(static_cast<size_t>(n) * 3 + 1, '\0');
+    int m = WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), n, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    out.resize(m > 0 ? static_cast<size_t>(m) : 0);
+    return out;
+}
+
 bool AnswerBoxSaying(ToolRun& run) {
     Box box = run.AnswerBox();
     if (box.title.empty() && box.text.empty()) return false;
-    std::printf("demo: box \"%s\": %s\n", box.title.c_str(), box.text.c_str());
+    std::printf("demo: box \"%s\": %s\n", Utf8(box.title).c_str(), Utf8(box.text).c_str());
     std::fflush(stdout);
     return true;
 }
