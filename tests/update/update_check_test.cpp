@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,7 +70,17 @@ CheckRun RunCheck(const std::string& pageUrl, int answer) {
     auto requests = LoggedRequests();
     for (size_t i = logged; i < requests.size(); ++i)
         if (requests[i].find("/forum.php") != std::string::npos) run.pageRequests.push_back(requests[i]);
-    Sleep(200);  // a browser started by the check writes its line right after it starts
+    // A browser started by the check writes its line right after it starts: after a Yes, wait for
+    // that line (a loaded machine may take seconds); then, and otherwise, give a second or stray
+    // start a moment to show.
+    if (answer == IDYES && !run.boxes.empty()) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 20000; Sleep(20)) {
+            std::ifstream pending(BrowserLog(), std::ios::binary);
+            const std::string text((std::istreambuf_iterator<char>(pending)), std::istreambuf_iterator<char>());
+            if (text.find('\n') != std::string::npos) break;
+        }
+    }
+    Sleep(300);
     std::ifstream log(BrowserLog(), std::ios::binary);
     for (std::string line; std::getline(log, line);) {
         const size_t tab = line.find('\t');
