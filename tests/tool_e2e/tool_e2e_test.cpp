@@ -169,6 +169,8 @@ TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
         ChooseAudio(*run, audioPath, audio);
         if (c.clickTrack) {
             ASSERT_TRUE(run->SelectDisc(c.track));
+            // The list holds the selection before the program has handled its notification.
+            WaitFor([&] { return run->Text(kSelectedDiscBoxPlace) == track.fileName; });
             EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), track.fileName);
         } else {
             EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), kSelectedCaption);
