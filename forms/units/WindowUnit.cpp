@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "forms/WindowLoader.h"
+#include "forms/units/UnitPictures.h"
 #include "runtime/RuntimeApplication.h"
 
 namespace forms {
@@ -39,29 +40,6 @@ HICON DefaultIcon(int which) {
             GetModuleHandleA(nullptr), app.defaultIconName ? app.defaultIconName : "DEFAULT_ICON", IMAGE_ICON, size, size, 0));
     }
     return app.defaultIcons[which];
-}
-
-// An icon of about `size` pixels from icon file data (a directory of images), or null when the
-// data is not an icon.
-HICON IconFromData(const std::string& data, int size) {
-    auto bytes = reinterpret_cast<const uint8_t*>(data.data());
-    auto word = [&](size_t at) { return static_cast<uint32_t>(bytes[at] | bytes[at + 1] << 8); };
-    auto dword = [&](size_t at) { return word(at) | word(at + 2) << 16; };
-    if (data.size() < 6 || word(0) != 0 || word(2) != 1) return nullptr;
-    size_t count = word(4);
-    if (data.size() < 6 + 16 * count) return nullptr;
-    size_t best = count;
-    int bestDistance = 1 << 30;
-    for (size_t i = 0; i < count; ++i) {
-        int width = bytes[6 + 16 * i] ? bytes[6 + 16 * i] : 256;
-        int distance = std::abs(width - size);
-        if (distance < bestDistance) best = i, bestDistance = distance;
-    }
-    if (best == count) return nullptr;
-    uint32_t length = dword(6 + 16 * best + 8);
-    uint32_t offset = dword(6 + 16 * best + 12);
-    if (offset > data.size() || length > data.size() - offset) return nullptr;
-    return CreateIconFromResourceEx(const_cast<uint8_t*>(bytes + offset), length, TRUE, 0x00030000, size, size, 0);
 }
 
 template <typename T>
