@@ -23,26 +23,6 @@ std::vector<std::string> Lines(const std::string& text, bool withIdle = false) {
     return lines;
 }
 
-struct FindState {
-    DWORD pid;
-    std::string title;
-    HWND found;
-};
-
-BOOL CALLBACK FindTemplateWindow(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<FindState*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[32] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == s->pid && lstrcmpA(cls, "WTWindow") == 0 && IsWindowVisible(hwnd) &&
-        (s->title.empty() || WindowText(hwnd) == s->title)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 class Child {
 public:
     explicit Child(const std::string& mode, const char* currentDirectory = nullptr) {
@@ -72,9 +52,7 @@ public:
     HWND WaitForWindow(const std::string& title, DWORD timeoutMs = 20000) {
         DWORD start = GetTickCount();
         for (;;) {
-            FindState s{process_.Id(), title, nullptr};
-            EnumWindows(FindTemplateWindow, reinterpret_cast<LPARAM>(&s));
-            if (s.found) return s.found;
+            if (HWND found = FindProcessWindow(process_.Id(), "WTWindow", title)) return found;
             if (GetTickCount() - start > timeoutMs) {
                 ADD_FAILURE() << "no window \"" << title << "\"";
                 return nullptr;

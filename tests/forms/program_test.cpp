@@ -12,33 +12,6 @@ using namespace testing_support;
 
 namespace {
 
-struct FindState {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM lp) {
-    auto* s = reinterpret_cast<FindState*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[32] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == s->pid && lstrcmpA(cls, "WTWindow") == 0 && IsWindowVisible(hwnd)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND WaitForMainWindow(DWORD pid) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 30000; Sleep(10)) {
-        FindState s{pid, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-    }
-    return nullptr;
-}
-
 // A game folder beside the test program with the program in it and a small index; the index's path.
 std::string LayOutGameFolder() {
     const std::string root = ProgramFolder() + "program_test";
@@ -70,7 +43,7 @@ TEST(Program, ShowsItsMainWindowAndEndsOnEscape) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < 10000 && !IsFileDialog(dialog); Sleep(10)) {
     }
     ASSERT_TRUE(ChooseInFileDialog(dialog, index));
-    HWND main = WaitForMainWindow(program.Id());
+    HWND main = WaitForProcessWindow(program.Id(), "WTWindow", "", 30000);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(WindowText(main), "【V1.4】Vellumtone");
     // No caption bar and no frame: the skin draws those.
