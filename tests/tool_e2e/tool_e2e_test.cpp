@@ -70,6 +70,8 @@ TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
         ChooseAudio(*run, audioPath, audio);
         if (c.clickTrack) {
             ASSERT_TRUE(run->SelectDisc(c.track));
+            // The list selects on the click; the label follows when its notification has run.
+            WaitFor([&] { return run->Text(kSelectedDiscBoxPlace) == track.fileName; });
             EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), track.fileName);
         } else {
             EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), kSelectedCaption);
