@@ -255,6 +255,7 @@ void WriteBenchmark(int runs, int fillers, const char* label) {
         if (!run) return;
         run->Click(kChooseOggButtonPlace);
         run->ChooseFile(audioPath);
+        run->AnswerBox(IDNO);  // the mono question: kept stereo, the file is installed as chosen
         while (run->Text(kOggInfoBoxPlace).find("sha1") == std::string::npos) Sleep(5);
         run->SelectDisc(3);
         before = MemoryOf(run->Id());
