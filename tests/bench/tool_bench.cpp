@@ -231,6 +231,7 @@ std::string BenchOgg() {
     const std::string wavPath = folder + "\\music.wav";
     WriteFileBytes(wavPath, wav);
     const ConversionResult r = ConvertAudioFile(wavPath.c_str(), folder.c_str(), false);
+    DeleteFileA(wavPath.c_str());
     std::optional<std::string> bytes = ReadFileBytes(r.installPath);
     if (r.outcome != ConversionOutcome::Converted || !bytes) {
         std::fprintf(stderr, "tool_bench: the audio file could not be made: %s\n", r.Reason());
