@@ -32,6 +32,7 @@ constexpr MessageRow kMessageRows[] = {
 RT_CONSTANT const char kFolderNotCreatedPrefix[] = "无法创建的目录";
 RT_CONSTANT const char kIndexWrittenPrefix[] = "Json已成功写出！位置在  D:\\";
 RT_CONSTANT const char kIndexWrittenSuffix[] = "  ！请覆盖到原json目录处覆盖！";
+RT_CONSTANT const char kAudioUnreadablePrefix[] = "无法读取所选的音频文件：";
 
 int32_t ShowToolMessage(ToolMessage message) {
     return ShowToolMessage(message, kMessageRows[static_cast<size_t>(message)].text);

@@ -18,7 +18,9 @@
     X(IndexNotWrittenLastTrack, "写入json文件失败，请使用管理员模式启动后重试!。", 0x10, "错误")               \
     X(IndexWritten, "", 0, "成功！")                                                                      \
     X(AudioNotWritten, "无法写出.ogg文件！请使用管理员模式启动后重试", 0x10, "错误")                           \
-    X(AudioWritten, "写入ogg文件完成！", 0, "成功写入")
+    X(AudioWritten, "写入ogg文件完成！", 0, "成功写入")                                                       \
+    X(StereoQuestion, "所选音乐是立体声，放入唱片机后不会随距离衰减。是否转换为单声道？", 0x24, "单声道")          \
+    X(AudioUnreadable, "", 0x30, "提示")
 
 enum class ToolMessage : int32_t {
 #define TOOL_MESSAGE_ENUM(name, text, style, title) name,
@@ -35,3 +37,4 @@ int32_t ShowToolMessage(ToolMessage message, const char* text);
 extern const char kFolderNotCreatedPrefix[];  // "无法创建的目录", then the folder
 extern const char kIndexWrittenPrefix[];      // "Json已成功写出！位置在  D:\", then the index file name
 extern const char kIndexWrittenSuffix[];      // "  ！请覆盖到原json目录处覆盖！"
+extern const char kAudioUnreadablePrefix[];   // "无法读取所选的音频文件：", then the reason

@@ -145,4 +145,13 @@ std::string AudioBytes(size_t size, uint32_t seed) {
     return bytes;
 }
 
+std::string AudioInputFolder() { return testing_support::ProgramFolder() + "\\tool_e2e-audio"; }
+
+std::string AudioInputPath(const std::string& fileName) { return AudioInputFolder() + "\\in\\" + fileName; }
+
+std::string AudioInput(const std::string& fileName) {
+    std::optional<std::string> bytes = ReadFileBytes(AudioInputPath(fileName));
+    return bytes ? *bytes : std::string();
+}
+
 }  // namespace tool_e2e

@@ -57,7 +57,16 @@ private:
     bool hidden_ = false;
 };
 
-// Bytes that stand for an audio file: deterministic, of the given size, starting like an Ogg page.
+// Bytes that stand for an audio file: deterministic, of the given size, starting like an Ogg page
+// (not a readable audio file: the tool refuses them).
 std::string AudioBytes(size_t size, uint32_t seed);
+
+// The audio files made for the tests by make_tool_audio.py (the fixture's folder beside the
+// test programs): a file of its "in" folder by name, and its bytes.
+std::string AudioInputFolder();  // ...\tool_e2e-audio
+std::string AudioInputPath(const std::string& fileName);
+std::string AudioInput(const std::string& fileName);
+// Plain mono Ogg Vorbis file n (1 to 16), each of other bytes: installed as chosen.
+inline std::string PlainOgg(int n) { return AudioInput("plain_" + std::to_string(n) + ".ogg"); }
 
 }  // namespace tool_e2e

@@ -36,7 +36,7 @@ HWND ToolRun::NextDialog(DWORD timeoutMs) {
     return nullptr;
 }
 
-Box ToolRun::AnswerBox() {
+Box ToolRun::AnswerBox(int button) {
     Box box;
     HWND dialog = NextDialog();
     if (!dialog || IsFileDialog(dialog)) return box;
@@ -50,7 +50,8 @@ Box ToolRun::AnswerBox() {
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(50);
     box.icon = BoxIconStyle(dialog);
-    PressDefaultButton(dialog);
+    if (button) PressButton(dialog, button);
+    else PressDefaultButton(dialog);
     return box;
 }
 

@@ -46,8 +46,8 @@ public:
 
     // The next box or file dialog; null when the program ended or none came.
     HWND NextDialog(DWORD timeoutMs = 60000);
-    // Waits for a message box, reads it and presses its default button.
-    Box AnswerBox();
+    // Waits for a message box, reads it and presses its default button (or the button with that id).
+    Box AnswerBox(int button = 0);
     // Waits for the open-file dialog and chooses the path in it (false: no dialog came).
     bool ChooseFile(const std::string& path);
     bool CancelFile();

@@ -16,112 +16,12 @@
 #include "tests/tool_e2e/GameFolder.h"
 #include "tests/tool_e2e/IndexShapes.h"
 #include "tests/tool_e2e/ToolRun.h"
+#include "tests/tool_e2e/ToolSteps.h"
 
 using namespace tool_e2e;
 using testing_support::Sha1Hex;
 
 namespace {
-
-// ---- what the user is told ----
-struct Expected {
-    std::string text;
-    int icon;
-    std::string title;
-};
-const Expected kFolderFound{"已检测到minecraft文件，请手动读入.json文件", 0, "检测成功"};
-const Expected kFolderMissing{"未检测到json文件！请将此程序放入MC文件夹中的【.minecraft】内！", 0x30, "未检测到json文件"};
-const Expected kIndexNotRead{"读入失败，请重新读取！", 0, "错误"};
-const Expected kStateFileFound{"检测到您已经使用本工具修改过了json，现在可以随时进行修改，不需要使用原版文件了。", 0, "提示"};
-const Expected kIndexUnreadable{"读取json文件失败，请检查文件后重试。", 0x10, "错误"};
-const Expected kNoAudioChosen{"请先读入ogg文件！", 0x30, "提示"};
-const Expected kHashNotFound{"未在json中找到所选音乐的原哈希值，未进行替换。", 0x30, "提示"};
-const Expected kFolderNotCreated{"创建新文件的目录失败！请使用管理员模式运行程序再试！", 0x10, "错误！创建目录失败"};
-const Expected kIndexNotWritten{"写入json文件失败，请使用管理员模式启动后重试。", 0x10, "错误"};
-const Expected kIndexNotWrittenWard{"写入json文件失败，请使用管理员模式启动后重试!。", 0x10, "错误"};
-const Expected kAudioNotWritten{"无法写出.ogg文件！请使用管理员模式启动后重试", 0x10, "错误"};
-const Expected kAudioWritten{"写入ogg文件完成！", 0, "成功写入"};
-Expected IndexWritten(const std::string& indexName) {
-    return {"Json已成功写出！位置在  D:\\" + indexName + "  ！请覆盖到原json目录处覆盖！", 0, "成功！"};
-}
-Expected FolderNotCreatedDebug(const std::string& folder) { return {"无法创建的目录" + folder, 0, "调试"}; }
-
-// Waits for a condition that another process brings about; its last answer.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000) {
-    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(10))
-        if (condition()) return true;
-    return condition();
-}
-
-void ExpectBox(ToolRun& run, const Expected& e) {
-    Box box = run.AnswerBox();
-    EXPECT_EQ(box.text, e.text);
-    EXPECT_EQ(box.title, e.title);
-    EXPECT_EQ(box.icon, e.icon) << e.text;
-    EXPECT_EQ(box.buttons, std::vector<int>{IDOK}) << e.text;
-}
-
-// The state file as the first run writes it: both sections, the keys in list order.
-std::string StockStateFile() {
-    std::string text = "[CD]\r\n";
-    for (const StockTrack& t : kStockTracks) text += std::string(t.fileName) + "=" + t.hash + "\r\n";
-    text += "[DX]\r\n";
-    for (const StockTrack& t : kStockTracks) text += std::string(t.fileName) + "=" + t.size + "\r\n";
-    return text;
-}
-
-const char kStepsCaption[] = "json文件目录标签";
-const char kOggPathCaption[] = "ogg文件目录";
-const char kOggInfoCaption[] = "ogg文件哈希值预览";
-const char kSelectedCaption[] = "调试：原音乐文件标签";
-
-std::string InfoText(const std::string& bytes) {
-    return "sha1：  " + Sha1Hex(bytes) + "\r\n文件大小：   " + std::to_string(bytes.size());
-}
-
-// A started tool past its start-up: the folder found, the index chosen, the first run.
-struct Started {
-    std::unique_ptr<ToolRun> run;
-    HWND main = nullptr;
-};
-
-class ToolEndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(DDrive::Mapped()) << "drive D: must be the Wine session's folder ($DDRIVE)";
-        d_ = std::make_unique<DDrive>();
-    }
-
-    // Starts the tool and answers its start-up up to the main window: the found message, the
-    // index dialog (choosing `index`), the second-run message when the state file is there.
-    std::unique_ptr<ToolRun> StartWithIndex(const GameFolder& game, const std::string& index, bool secondRun = false) {
-        auto run = std::make_unique<ToolRun>(game.Program());
-        ExpectBox(*run, kFolderFound);
-        EXPECT_TRUE(run->ChooseFile(index));
-        EXPECT_EQ(run->LastFilterShown(), "json文件（*.json）");
-        if (secondRun) ExpectBox(*run, kStateFileFound);
-        EXPECT_NE(run->MainWindow(), nullptr);
-        return run;
-    }
-
-    void ChooseAudio(ToolRun& run, const std::string& path, const std::string& bytes) {
-        ASSERT_TRUE(run.Click(kChooseOggButtonPlace));
-        ASSERT_TRUE(run.ChooseFile(path));
-        EXPECT_EQ(run.LastFilterShown(), "ogg文件（*.ogg）");
-        WaitFor([&] { return run.Text(kOggInfoBoxPlace) != kOggInfoCaption; });  // the routine has run
-        EXPECT_EQ(run.Text(kOggPathBoxPlace), path);
-        EXPECT_EQ(run.Text(kOggInfoBoxPlace), InfoText(bytes));
-    }
-
-    void EndWithEscape(ToolRun& run) {
-        EXPECT_FALSE(run.Visible(kJsonTextBoxPlace));
-        HWND main = run.MainWindow();
-        ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(run.PressEscape(main));
-        EXPECT_EQ(run.WaitExit(), 0u);
-    }
-
-    std::unique_ptr<DDrive> d_;
-};
 
 // ---- the main path, over the index shapes ----
 
@@ -143,6 +43,7 @@ TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
         {"pretty4_11_我的世界", IndexShape::prettyFour, DiscKeys::current, DiscHashes::stock, 300, 0, false},
         {"legacy_far", IndexShape::spaced, DiscKeys::legacy, DiscHashes::stock, 300, 5, true},
         {"newer_ward", IndexShape::minified, DiscKeys::current, DiscHashes::newer, 400, 11, true},
+        {"newer_cat", IndexShape::minified, DiscKeys::current, DiscHashes::newer, 400, 3, true},
         {"large_blocks", IndexShape::minified, DiscKeys::current, DiscHashes::stock, 40000, 2, true},
     };
     uint32_t seed = 7;
@@ -154,7 +55,7 @@ TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
         const IndexModel model = MakeIndex(c.fillers, c.keys, c.hashes, ++seed);
         const std::string indexText = Render(model, c.shape);
         const std::string indexPath = game.PutIndex(indexName, indexText);
-        const std::string audio = AudioBytes(60000 + 1000 * c.track, seed);
+        const std::string audio = PlainOgg(static_cast<int>(seed) - 7);
         const std::string audioPath = game.PutOutside("音乐\\new disc.ogg", audio);
         const std::string hash = Sha1Hex(audio);
         const StockTrack& track = kStockTracks[c.track];
@@ -169,7 +70,7 @@ TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
         ChooseAudio(*run, audioPath, audio);
         if (c.clickTrack) {
             ASSERT_TRUE(run->SelectDisc(c.track));
-            // The list holds the selection before the program has handled its notification.
+            // The list selects on the click; the label follows when its notification has run.
             WaitFor([&] { return run->Text(kSelectedDiscBoxPlace) == track.fileName; });
             EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), track.fileName);
         } else {
@@ -217,7 +118,7 @@ TEST_F(ToolEndToEnd, WithoutAnAssetsFolderTheToolWarnsAndEnds) {
 
 TEST_F(ToolEndToEnd, ACancelledIndexDialogLeavesTheToolWithoutAnIndex) {
     GameFolder game("index_cancelled");
-    const std::string audio = AudioBytes(5000, 3);
+    const std::string audio = PlainOgg(9);
     const std::string audioPath = game.PutOutside("a.ogg", audio);
     ToolRun run(game.Program());
     ExpectBox(run, kFolderFound);
@@ -265,7 +166,7 @@ TEST_F(ToolEndToEnd, AFailedWriteStepEndsTheProgramAfterItsMessages) {
         GameFolder game(c.name);
         const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
         const std::string indexPath = game.PutIndex("1.12.json", Render(model, IndexShape::minified));
-        const std::string audio = AudioBytes(7000, 11);
+        const std::string audio = PlainOgg(10);
         const std::string audioPath = game.PutOutside("a.ogg", audio);
         const std::string hash = Sha1Hex(audio);
         auto run = StartWithIndex(game, indexPath);
@@ -303,7 +204,7 @@ TEST_F(ToolEndToEnd, AWriteBeforeAnyAudioFileIsRefused) {
 TEST_F(ToolEndToEnd, AnIndexWithoutTheTrackIsNotWritten) {
     GameFolder game("track_missing");
     const std::string indexPath = game.PutIndex("1.12.json", Render(MakeIndex(80, DiscKeys::none, DiscHashes::stock), IndexShape::minified));
-    const std::string audio = AudioBytes(4000, 5);
+    const std::string audio = PlainOgg(11);
     const std::string audioPath = game.PutOutside("a.ogg", audio);
     auto run = StartWithIndex(game, indexPath);
     ChooseAudio(*run, audioPath, audio);
@@ -320,7 +221,7 @@ TEST_F(ToolEndToEnd, ACancelledAudioDialogKeepsTheEarlierChoice) {
     GameFolder game("audio_cancelled");
     const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
     const std::string indexPath = game.PutIndex("1.12.json", Render(model, IndexShape::minified));
-    const std::string audio = AudioBytes(9000, 21);
+    const std::string audio = PlainOgg(12);
     const std::string audioPath = game.PutOutside("first.ogg", audio);
     auto run = StartWithIndex(game, indexPath);
     // Before any choice.
@@ -359,7 +260,7 @@ TEST_F(ToolEndToEnd, AnIndexThatMayOnlyBeReadIsReadAndNeverWritten) {
     // read-only file on Windows (root under Wine writes to read-only files).
     HANDLE held = CreateFileA(indexPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const std::string audio = AudioBytes(3000, 9);
+    const std::string audio = PlainOgg(13);
     const std::string audioPath = game.PutOutside("a.ogg", audio);
     auto run = StartWithIndex(game, indexPath);
     ChooseAudio(*run, audioPath, audio);
@@ -407,7 +308,7 @@ TEST_F(ToolEndToEnd, AnIndexThatCannotBeReadWhenWritingIsRefused) {
     GameFolder game("index_locked_later");
     const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
     const std::string indexPath = game.PutIndex("1.12.json", Render(model, IndexShape::minified));
-    const std::string audio = AudioBytes(3000, 13);
+    const std::string audio = PlainOgg(14);
     const std::string audioPath = game.PutOutside("a.ogg", audio);
     auto run = StartWithIndex(game, indexPath);
     ChooseAudio(*run, audioPath, audio);
