@@ -224,11 +224,15 @@ void SkinEngineOps::DrawFrameBackground(SkinEngine*, gdip::PlusGraphics* g, int3
     if (!w) return;
     const ClientSize size = ClientOf(w->hwnd);
     const auto fw = static_cast<float>(size.w), fh = static_cast<float>(size.h);
-    g->GraphicsClear(ToArgb(kMagenta));
+    const bool own = w->windowPicture.Length() > 0;
+    const ARGB fill = ToArgb(own ? w->pictureColour : settings.backgroundColour);
+    // Outside the rounded shape: the window region cuts the corners away, all but the pixel
+    // beside each top corner, which this GDI+ leaves outside the path while the region keeps
+    // it; the frame's own colour there reads as part of the border.
+    g->GraphicsClear(fill);
     auto shape = RoundedPath(0, 0, fw, fh, kFrameCorner);
     g->SetClipPath(shape.Get(), Gdiplus::CombineModeReplace);
-    const bool own = w->windowPicture.Length() > 0;
-    g->FillPath(SolidBrush(ToArgb(own ? w->pictureColour : settings.backgroundColour)).Get(), shape.Get());
+    g->FillPath(SolidBrush(fill).Get(), shape.Get());
 
     const ByteSet* picture = own ? w->windowPicture.Get() : settings.backgroundPicture.Get();
     const int32_t mode = own ? w->pictureMode : settings.backgroundMode;
@@ -327,7 +331,9 @@ void SkinEngineOps::DrawButtonHighlight(SkinEngine* self, gdip::PlusGraphics* g,
     const COLORREF tint = b.close ? kRed : settings.accentColour;
     g->FillPath(VerticalBrush(b.x, top, bottom, ToArgb(tint, opacity), ToArgb(kWhite, 0)).Get(), ButtonTopPath(b, b.height, b.close).Get());
     const float outlineHeight = 0.8f * b.height;
-    auto outlineBrush = VerticalBrush(b.x, top, top + outlineHeight, ToArgb(kWhite, static_cast<int32_t>(0.8 * opacity)), ToArgb(kWhite, 0));
+    // The gradients of pens end one pixel past their lines: the brushes tile, and a line's last
+    // pixel would otherwise take the start colour again.
+    auto outlineBrush = VerticalBrush(b.x, top, top + outlineHeight + 1, ToArgb(kWhite, static_cast<int32_t>(0.8 * opacity)), ToArgb(kWhite, 0));
     ButtonGeometry outline = b;
     outline.width = b.width - 1;
     g->DrawPath(BrushPen(outlineBrush.Get()).Get(), ButtonTopPath(outline, outlineHeight, b.close).Get());
@@ -338,7 +344,7 @@ void SkinEngineOps::DrawButtonSeparators(SkinEngine*, gdip::PlusGraphics* g, int
     if (!w || i < 1 || i > static_cast<int32_t>(w->captionButtons.size())) return;
     const auto top = static_cast<float>(w->stripY + 1), bottom = static_cast<float>(w->stripY + w->stripHeight - 4);
     auto line = [&](float x, int32_t alpha) {
-        auto brush = VerticalBrush(x, top, bottom, ToArgb(kBlack, alpha), ToArgb(kBlack, 0));
+        auto brush = VerticalBrush(x, top, bottom + 1, ToArgb(kBlack, alpha), ToArgb(kBlack, 0));
         g->DrawLine(BrushPen(brush.Get()).Get(), x, top, x, bottom);
     };
     line(w->captionButtons[static_cast<size_t>(i - 1)].rect.x - 2, i == 1 ? 100 : 60);

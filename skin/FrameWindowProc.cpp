@@ -206,43 +206,6 @@ void OnMouseLeave(SkinEngine* skin, int32_t n) {
 
 // ---- controls ----
 
-// WM_CTLCOLOR*: the brush to answer with, or null to let the previous procedure answer.
-HBRUSH ColourControl(UINT message, HDC dc, HWND control) {
-    if (!settings.skinControls || !settings.alphaGiven) return nullptr;
-    const bool patterned =
-        message == WM_CTLCOLORSTATIC || (message == WM_CTLCOLOREDIT && !ClassIs(sys::GetParent(control), "ComboBox"));
-    const bool clear =
-        message == WM_CTLCOLORBTN ||
-        (message == WM_CTLCOLORLISTBOX && ClassIs(control, "ListBox") &&
-         !(sys::GetWindowLongValue(control, GWL_STYLE) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)));
-    if (!patterned && !clear) return nullptr;
-
-    sys::SetTextColor(dc, static_cast<COLORREF>(ReadProperty(control, props::kTextColour)));
-    sys::SetBkMode(dc, TRANSPARENT);
-    if (auto old = reinterpret_cast<HGDIOBJ>(ReadProperty(control, props::kBrush))) sys::DeleteObject(old);
-    if (clear) {
-        auto none = static_cast<HBRUSH>(sys::GetStockObject(NULL_BRUSH));
-        WriteProperty(control, props::kBrush, reinterpret_cast<intptr_t>(none));
-        return none;
-    }
-    if (auto old = reinterpret_cast<HGDIOBJ>(ReadProperty(control, props::kBrushBitmap))) sys::DeleteObject(old);
-    const HBITMAP behind = controls::ControlBackgroundBitmap(control);
-    const HBRUSH brush = behind ? sys::CreatePatternBrush(behind) : nullptr;
-    WriteProperty(control, props::kBrush, reinterpret_cast<intptr_t>(brush));
-    WriteProperty(control, props::kBrushBitmap, reinterpret_cast<intptr_t>(behind));
-    return brush;
-}
-
-// WM_COMMAND: the notifications after which a translucent control shows stale pixels.
-void RepaintOnCommand(WPARAM wParam, HWND control) {
-    if (!settings.skinControls || !settings.alphaGiven || !control) return;
-    const UINT code = HIWORD(wParam);
-    const bool repaint = (ClassIs(control, "Edit") && (code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE)) ||
-                         (ClassIs(control, "ListBox") && (code == LBN_SELCHANGE || code == LBN_SELCANCEL)) ||
-                         (ClassIs(control, "ComboBox") && (code == CBN_KILLFOCUS || code == CBN_SELCHANGE));
-    if (repaint) sys::InvalidateRect(control, nullptr, TRUE);
-}
-
 void RepaintOnNotify(LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (!header) return;
@@ -286,10 +249,10 @@ LRESULT SkinEngineOps::FrameWindowProc(SkinEngine* self, HWND window, UINT messa
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-        if (HBRUSH brush = ColourControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
-            return reinterpret_cast<LRESULT>(brush);
+        if (LRESULT brush = 0; controls::ColourControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), &brush))
+            return brush;
         break;
-    case WM_COMMAND: RepaintOnCommand(wParam, reinterpret_cast<HWND>(lParam)); break;
+    case WM_COMMAND: controls::RepaintOnCommand(wParam, lParam); break;
     case WM_NOTIFY: RepaintOnNotify(lParam); break;
     case WM_ACTIVATEAPP: StartTrimOnDeactivate(wParam); break;
     case WM_NCDESTROY: {

@@ -302,16 +302,7 @@ int32_t SkinEngineOps::SkinOtherControls(SkinEngine*, HWND control, Optional<COL
     return controls::SkinOtherControls(control, keyColour.Or(kMagenta));
 }
 
-void SkinEngineOps::OnWindowSized(SkinEngine*, int32_t windowNumber) {
-    SkinnedWindowRecord* w = WindowRecord(windowNumber);
-    if (!w) return;
-    RECT client{};
-    sys::GetClientRect(w->hwnd, &client);
-    for (const auto& container : w->controls.containers.records)
-        if (container.hwnd)
-            sys::SetWindowPos(container.hwnd, nullptr, 0, w->captionHeight, client.right, std::max<LONG>(client.bottom - w->captionHeight, 0),
-                              SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void SkinEngineOps::OnWindowSized(SkinEngine*, int32_t windowNumber) { controls::LayoutContainers(windowNumber); }
 
 // ---- letting go ----
 

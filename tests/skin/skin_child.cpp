@@ -14,7 +14,8 @@
 // moves and size commands, so no modal loop starts. The hover timer is not started: SetTimer and
 // KillTimer are logged instead ("settimer A 20"), so the test gives every tick by WM_TIMER.
 // With "realtimer" among the letters the real timer runs; with "taskbar40" a stand-in taskbar
-// 40 pixels high lies along the bottom of the screen.
+// 40 pixels high lies along the bottom of the screen; with "notips" the caption buttons'
+// tooltips are switched off (a tip popping up under the pointer takes the mouse from the window).
 //
 // After set-up the child logs "ready", then one "layout" line per window: its number, strip
 // x/y/width/height and each caption button as left,top,width,height,kind.
@@ -99,6 +100,13 @@ LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN: ChildLog::Append(who + "ctlcolor-previous " + Hex(message)); break;
     case WM_LBUTTONDOWN: ChildLog::Append(who + "lbuttondown"); break;
+    case WM_TIMER: ChildLog::Append(who + "timer"); break;
+    case WM_MOUSELEAVE: ChildLog::Append(who + "mouseleave"); break;
+    case WM_MOUSEHOVER: ChildLog::Append(who + "mousehover"); break;
+    case WM_MOUSEMOVE:
+        ChildLog::Append(who + "mousemove " + std::to_string(static_cast<int16_t>(LOWORD(lParam))) + "," +
+                         std::to_string(static_cast<int16_t>(HIWORD(lParam))));
+        break;
     case WM_ACTIVATEAPP: ChildLog::Append(who + "activateapp " + std::to_string(wParam)); break;
     default: break;
     }
@@ -225,6 +233,10 @@ int RunPlainWindows(const std::vector<std::string>& letters) {
                 engine->SkinWindow(window, 10, 1, spec.resizable, 0, 0, 0, 0);
                 windows.push_back(window);
             }
+    for (const auto& l : letters)
+        if (l == "notips")
+            for (int32_t n = 1; n <= skin::WindowCount(); ++n)
+                SendMessageA(skin::WindowRecord(n)->tooltip->GetHwnd(), TTM_ACTIVATE, FALSE, 0);
     for (HWND window : windows) ShowWindow(window, SW_SHOWNORMAL);
     for (HWND window : windows) UpdateWindow(window);
     ChildLog::Append("ready");
