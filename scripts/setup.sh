@@ -25,6 +25,7 @@ packages=(
   libc6:i386                                          # its loader tells whether 32-bit programs run
   bc                                                  # the benchmark scripts' arithmetic
   xdotool imagemagick file                            # looking at windows by hand (import -window root)
+  zip                                                 # the release zip
   dpkg-dev                                            # dpkg-source unpacks the audio codecs' source packages
   sox lame flac vorbis-tools                          # the audio tests' inputs and the check of their outputs
 )

@@ -1,16 +1,22 @@
 #include "tool/ProgramRoutines.h"
 
-// The routines below are filled in with the tool's steps; until then they do nothing, so the
-// program starts, shows its main window and ends cleanly.
+#include "commands/Calls.h"
+#include "commands/WindowCommands.h"
+#include "tool/UnitAccess.h"
+
+// The program's module objects: the skin object, once the skin layer exists.
 void GlobalsInit() {}
-void ProgramInit() {}
-void StartupRoutine() {}
-void ChooseOggRoutine() {}
-void WriteRoutine() {}
-void ShowAboutRoutine() {}
-void SelectionRoutine() {}
-void ExitRoutine() {}
 void GlobalsRelease() {}
+
+void ShowAboutRoutine() {
+    cmd::Call(OpenWindow, UnitReference(kAboutWindowUnit), cmd::kOmitted, true);  // returns once it is closed
+}
+
+void SelectionRoutine() {
+    int32_t selection = ReadIntProperty(kDiscList, kListSelection);
+    Text item = cmd::TakeText(cmd::Call(ListItemText, UnitReference(kDiscList), selection));
+    WriteTextProperty(kSelectedDiscBox, kLabelCaption, item);
+}
 
 void AboutCreatedRoutine() {}
 

@@ -1,6 +1,9 @@
-// The product program: started as a user starts it, its main window found on screen, closed
-// with Escape.
+// The product program: started as a user starts it, in a game folder (its start asks for the
+// folder and an index file first: the box is answered and the index chosen), its main window
+// found on screen, closed with Escape.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "tests/support/ProcessRunner.h"
 #include "tests/support/WindowDriver.h"
@@ -36,9 +39,37 @@ HWND WaitForMainWindow(DWORD pid) {
     return nullptr;
 }
 
+// A game folder beside the test program with the program in it and a small index; the index's path.
+std::string LayOutGameFolder() {
+    const std::string root = ProgramFolder() + "program_test";
+    for (const char* folder : {"", "\\.minecraft", "\\.minecraft\\assets", "\\.minecraft\\assets\\indexes"})
+        CreateDirectoryA((root + folder).c_str(), nullptr);
+    const std::string index = root + "\\.minecraft\\assets\\indexes\\1.12.json";
+    DeleteFileA((root + "\\.minecraft\\assets\\indexes\\Changejson.ini").c_str());
+    HANDLE f = CreateFileA(index.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char text[] = R"({"objects":{"minecraft/sounds/records/cat.ogg":{"hash":"d1eb3d2e39bf1f6289cfcbca44e1c9bb508b20f0","size":1286636}}})";
+    DWORD written = 0;
+    WriteFile(f, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(f);
+    CopyFileA((ProgramFolder() + "Vellumtone.exe").c_str(), (root + "\\.minecraft\\Vellumtone.exe").c_str(), FALSE);
+    return index;
+}
+
 TEST(Program, ShowsItsMainWindowAndEndsOnEscape) {
+    const std::string index = LayOutGameFolder();
     ChildProcess program;
-    ASSERT_TRUE(program.Start(Quote(ProgramFolder() + "Vellumtone.exe")));
+    ASSERT_TRUE(program.Start(Quote(ProgramFolder() + "program_test\\.minecraft\\Vellumtone.exe")));
+    // The start's box (the game folder found) and the index dialog.
+    HWND box = WaitForProcessDialog(program.Id(), 60000);
+    ASSERT_NE(box, nullptr);
+    WaitUntilBoxReady(box);
+    PressDefaultButton(box);
+    ASSERT_TRUE(WaitUntilGone(box, 10000));
+    HWND dialog = WaitForProcessDialog(program.Id(), 60000);
+    ASSERT_NE(dialog, nullptr);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000 && !IsFileDialog(dialog); Sleep(10)) {
+    }
+    ASSERT_TRUE(ChooseInFileDialog(dialog, index));
     HWND main = WaitForMainWindow(program.Id());
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(WindowText(main), "【V1.4】Vellumtone");

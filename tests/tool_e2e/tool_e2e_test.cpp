@@ -1,0 +1,456 @@
+// The tool end to end: the program started in a prepared game folder under Wine, its boxes and
+// dialogs answered, its controls clicked and its labels read as a user does, and the files it
+// leaves checked on disk: the state file, the rewritten index at D:\, the object under its hash,
+// the original index untouched.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "tests/support/Sha1.h"
+#include "tests/support/WindowDriver.h"
+#include "tests/tool_e2e/GameFolder.h"
+#include "tests/tool_e2e/IndexShapes.h"
+#include "tests/tool_e2e/ToolRun.h"
+
+using namespace tool_e2e;
+using testing_support::Sha1Hex;
+
+namespace {
+
+// ---- what the user is told ----
+struct Expected {
+    std::string text;
+    int icon;
+    std::string title;
+};
+const Expected kFolderFound{"已检测到minecraft文件，请手动读入.json文件", 0, "检测成功"};
+const Expected kFolderMissing{"未检测到json文件！请将此程序放入MC文件夹中的【.minecraft】内！", 0x30, "未检测到json文件"};
+const Expected kIndexNotRead{"读入失败，请重新读取！", 0, "错误"};
+const Expected kStateFileFound{"检测到您已经使用本工具修改过了json，现在可以随时进行修改，不需要使用原版文件了。", 0, "提示"};
+const Expected kIndexUnreadable{"读取json文件失败，请检查文件后重试。", 0x10, "错误"};
+const Expected kNoAudioChosen{"请先读入ogg文件！", 0x30, "提示"};
+const Expected kHashNotFound{"未在json中找到所选音乐的原哈希值，未进行替换。", 0x30, "提示"};
+const Expected kFolderNotCreated{"创建新文件的目录失败！请使用管理员模式运行程序再试！", 0x10, "错误！创建目录失败"};
+const Expected kIndexNotWritten{"写入json文件失败，请使用管理员模式启动后重试。", 0x10, "错误"};
+const Expected kIndexNotWrittenWard{"写入json文件失败，请使用管理员模式启动后重试!。", 0x10, "错误"};
+const Expected kAudioNotWritten{"无法写出.ogg文件！请使用管理员模式启动后重试", 0x10, "错误"};
+const Expected kAudioWritten{"写入ogg文件完成！", 0, "成功写入"};
+Expected IndexWritten(const std::string& indexName) {
+    return {"Json已成功写出！位置在  D:\\" + indexName + "  ！请覆盖到原json目录处覆盖！", 0, "成功！"};
+}
+Expected FolderNotCreatedDebug(const std::string& folder) { return {"无法创建的目录" + folder, 0, "调试"}; }
+
+// Waits for a condition that another process brings about; its last answer.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(10))
+        if (condition()) return true;
+    return condition();
+}
+
+void ExpectBox(ToolRun& run, const Expected& e) {
+    Box box = run.AnswerBox();
+    EXPECT_EQ(box.text, e.text);
+    EXPECT_EQ(box.title, e.title);
+    EXPECT_EQ(box.icon, e.icon) << e.text;
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK}) << e.text;
+}
+
+// The state file as the first run writes it: both sections, the keys in list order.
+std::string StockStateFile() {
+    std::string text = "[CD]\r\n";
+    for (const StockTrack& t : kStockTracks) text += std::string(t.fileName) + "=" + t.hash + "\r\n";
+    text += "[DX]\r\n";
+    for (const StockTrack& t : kStockTracks) text += std::string(t.fileName) + "=" + t.size + "\r\n";
+    return text;
+}
+
+const char kStepsCaption[] = "json文件目录标签";
+const char kOggPathCaption[] = "ogg文件目录";
+const char kOggInfoCaption[] = "ogg文件哈希值预览";
+const char kSelectedCaption[] = "调试：原音乐文件标签";
+
+std::string InfoText(const std::string& bytes) {
+    return "sha1：  " + Sha1Hex(bytes) + "\r\n文件大小：   " + std::to_string(bytes.size());
+}
+
+// A started tool past its start-up: the folder found, the index chosen, the first run.
+struct Started {
+    std::unique_ptr<ToolRun> run;
+    HWND main = nullptr;
+};
+
+class ToolEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(DDrive::Mapped()) << "drive D: must be the Wine session's folder ($DDRIVE)";
+        d_ = std::make_unique<DDrive>();
+    }
+
+    // Starts the tool and answers its start-up up to the main window: the found message, the
+    // index dialog (choosing `index`), the second-run message when the state file is there.
+    std::unique_ptr<ToolRun> StartWithIndex(const GameFolder& game, const std::string& index, bool secondRun = false) {
+        auto run = std::make_unique<ToolRun>(game.Program());
+        ExpectBox(*run, kFolderFound);
+        EXPECT_TRUE(run->ChooseFile(index));
+        EXPECT_EQ(run->LastFilterShown(), "json文件（*.json）");
+        if (secondRun) ExpectBox(*run, kStateFileFound);
+        EXPECT_NE(run->MainWindow(), nullptr);
+        return run;
+    }
+
+    void ChooseAudio(ToolRun& run, const std::string& path, const std::string& bytes) {
+        ASSERT_TRUE(run.Click(kChooseOggButtonPlace));
+        ASSERT_TRUE(run.ChooseFile(path));
+        EXPECT_EQ(run.LastFilterShown(), "ogg文件（*.ogg）");
+        WaitFor([&] { return run.Text(kOggInfoBoxPlace) != kOggInfoCaption; });  // the routine has run
+        EXPECT_EQ(run.Text(kOggPathBoxPlace), path);
+        EXPECT_EQ(run.Text(kOggInfoBoxPlace), InfoText(bytes));
+    }
+
+    void EndWithEscape(ToolRun& run) {
+        EXPECT_FALSE(run.Visible(kJsonTextBoxPlace));
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(run.PressEscape(main));
+        EXPECT_EQ(run.WaitExit(), 0u);
+    }
+
+    std::unique_ptr<DDrive> d_;
+};
+
+// ---- the main path, over the index shapes ----
+
+struct MainCase {
+    const char* name;  // the case's folder (may hold GBK characters)
+    IndexShape shape;
+    DiscKeys keys;
+    DiscHashes hashes;
+    int fillers;
+    int track;          // the list index chosen
+    bool clickTrack;    // false: the list's first selection is kept
+};
+
+TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
+    const MainCase cases[] = {
+        {"minified_cat", IndexShape::minified, DiscKeys::current, DiscHashes::stock, 400, 3, true},
+        {"spaced_ward", IndexShape::spaced, DiscKeys::current, DiscHashes::stock, 400, 11, true},
+        {"pretty2_mall", IndexShape::prettyTwo, DiscKeys::current, DiscHashes::stock, 300, 6, true},
+        {"pretty4_11_我的世界", IndexShape::prettyFour, DiscKeys::current, DiscHashes::stock, 300, 0, false},
+        {"legacy_far", IndexShape::spaced, DiscKeys::legacy, DiscHashes::stock, 300, 5, true},
+        {"newer_ward", IndexShape::minified, DiscKeys::current, DiscHashes::newer, 400, 11, true},
+        {"large_blocks", IndexShape::minified, DiscKeys::current, DiscHashes::stock, 40000, 2, true},
+    };
+    uint32_t seed = 7;
+    for (const MainCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        d_ = std::make_unique<DDrive>();
+        GameFolder game(c.name);
+        const std::string indexName = "1.12.json";
+        const IndexModel model = MakeIndex(c.fillers, c.keys, c.hashes, ++seed);
+        const std::string indexText = Render(model, c.shape);
+        const std::string indexPath = game.PutIndex(indexName, indexText);
+        const std::string audio = AudioBytes(60000 + 1000 * c.track, seed);
+        const std::string audioPath = game.PutOutside("音乐\\new disc.ogg", audio);
+        const std::string hash = Sha1Hex(audio);
+        const StockTrack& track = kStockTracks[c.track];
+
+        auto run = StartWithIndex(game, indexPath);
+        EXPECT_EQ(run->Text(kJsonPathBoxPlace), indexPath);
+        EXPECT_EQ(ReadFileBytes(game.StateFile()), StockStateFile());  // the first run made it
+        EXPECT_FALSE(run->Visible(kJsonTextBoxPlace));
+        EXPECT_EQ(run->DiscSelection(), 0);
+        for (int i = 0; i < 12; ++i) EXPECT_EQ(run->DiscItem(i), kStockTracks[i].fileName);
+
+        ChooseAudio(*run, audioPath, audio);
+        if (c.clickTrack) {
+            ASSERT_TRUE(run->SelectDisc(c.track));
+            EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), track.fileName);
+        } else {
+            EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), kSelectedCaption);
+        }
+        ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+        ExpectBox(*run, IndexWritten(indexName));
+        ExpectBox(*run, kAudioWritten);
+
+        const std::string expected = Render(WithTrack(model, track.fileName, hash, std::to_string(audio.size())), c.shape);
+        std::optional<std::string> written = ReadFileBytes(d_->Path(indexName));
+        ASSERT_TRUE(written);
+        EXPECT_TRUE(*written == expected) << "the rewritten index differs (" << written->size() << " bytes, "
+                                          << expected.size() << " expected)";
+        EXPECT_EQ(ReadFileBytes(game.Object(hash)), audio);
+        EXPECT_EQ(ReadFileBytes(indexPath), indexText);
+        EXPECT_EQ(ReadFileBytes(game.StateFile()), StockStateFile());
+        EXPECT_EQ(EntryCount(game.ObjectFolder(hash)), 1);  // the probe file is gone again
+        EndWithEscape(*run);
+    }
+}
+
+// A later start finds the state file, says so and leaves it as it is.
+TEST_F(ToolEndToEnd, ALaterStartFindsTheStateFileAndKeepsIt) {
+    GameFolder game("second_run");
+    const std::string indexPath = game.PutIndex("1.20.json", Render(MakeIndex(50, DiscKeys::current, DiscHashes::stock), IndexShape::minified));
+    std::string state = StockStateFile();
+    state.replace(state.find("cat.ogg=") + 8, 40, std::string(40, 'a'));  // a user's edit
+    WriteFileBytes(game.StateFile(), state);
+    auto run = StartWithIndex(game, indexPath, true);
+    EXPECT_EQ(ReadFileBytes(game.StateFile()), state);
+    EndWithEscape(*run);
+}
+
+// ---- the failures that end the program or refuse a step ----
+
+TEST_F(ToolEndToEnd, WithoutAnAssetsFolderTheToolWarnsAndEnds) {
+    GameFolder game("no_assets", false);
+    ToolRun run(game.Program());
+    ExpectBox(run, kFolderMissing);
+    EXPECT_EQ(run.WaitExit(), 0u);
+    EXPECT_EQ(EntryCount(game.Root()), 1);  // the program alone: nothing was made
+    EXPECT_EQ(EntryCount("D:"), 0);
+}
+
+TEST_F(ToolEndToEnd, ACancelledIndexDialogLeavesTheToolWithoutAnIndex) {
+    GameFolder game("index_cancelled");
+    const std::string audio = AudioBytes(5000, 3);
+    const std::string audioPath = game.PutOutside("a.ogg", audio);
+    ToolRun run(game.Program());
+    ExpectBox(run, kFolderFound);
+    ASSERT_TRUE(run.CancelFile());
+    ExpectBox(run, kIndexNotRead);
+    ASSERT_NE(run.MainWindow(), nullptr);
+    EXPECT_EQ(run.Text(kJsonPathBoxPlace), kStepsCaption);
+    EXPECT_EQ(GetFileAttributesA(game.StateFile().c_str()), INVALID_FILE_ATTRIBUTES);
+    // A write has no index to work on: it says so and writes nothing.
+    ChooseAudio(run, audioPath, audio);
+    ASSERT_TRUE(run.Click(kReplaceButtonPlace));
+    ExpectBox(run, kIndexUnreadable);
+    EXPECT_EQ(EntryCount("D:"), 0);
+    EXPECT_EQ(EntryCount(game.Root() + "\\assets\\objects"), 0);
+    EndWithEscape(run);
+}
+
+// The write's failures: each ends the program after its messages, leaving what was written.
+struct WriteFailure {
+    const char* name;
+    int track;
+    std::function<void(GameFolder&, DDrive&, const std::string& audioPath)> arrange;  // before the click
+    std::function<std::vector<Expected>(const GameFolder&, const std::string& hash)> boxes;
+    bool indexAtD;
+};
+
+TEST_F(ToolEndToEnd, AFailedWriteStepEndsTheProgramAfterItsMessages) {
+    const WriteFailure cases[] = {
+        {"no_d_drive", 3, [](GameFolder&, DDrive& d, const std::string&) { d.Hide(); },
+         [](const GameFolder&, const std::string&) { return std::vector<Expected>{kIndexNotWritten}; }, false},
+        {"no_d_drive_ward", 11, [](GameFolder&, DDrive& d, const std::string&) { d.Hide(); },
+         [](const GameFolder&, const std::string&) { return std::vector<Expected>{kIndexNotWrittenWard}; }, false},
+        {"no_object_folder", 3, [](GameFolder& g, DDrive&, const std::string&) { RemoveTree(g.Root() + "\\assets\\objects"); },
+         [](const GameFolder& g, const std::string& hash) {
+             return std::vector<Expected>{kFolderNotCreated, FolderNotCreatedDebug(g.ObjectFolder(hash))};
+         },
+         false},
+        {"audio_gone", 3, [](GameFolder&, DDrive&, const std::string& audioPath) { DeleteFileA(audioPath.c_str()); },
+         [](const GameFolder&, const std::string&) { return std::vector<Expected>{IndexWritten("1.12.json"), kAudioNotWritten}; },
+         true},
+    };
+    for (const WriteFailure& c : cases) {
+        SCOPED_TRACE(c.name);
+        d_ = std::make_unique<DDrive>();
+        GameFolder game(c.name);
+        const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
+        const std::string indexPath = game.PutIndex("1.12.json", Render(model, IndexShape::minified));
+        const std::string audio = AudioBytes(7000, 11);
+        const std::string audioPath = game.PutOutside("a.ogg", audio);
+        const std::string hash = Sha1Hex(audio);
+        auto run = StartWithIndex(game, indexPath);
+        ChooseAudio(*run, audioPath, audio);
+        ASSERT_TRUE(run->SelectDisc(c.track));
+        c.arrange(game, *d_, audioPath);
+        ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+        for (const Expected& e : c.boxes(game, hash)) ExpectBox(*run, e);
+        EXPECT_EQ(run->WaitExit(), 0u);
+        d_->Show();
+        if (c.indexAtD) {
+            const StockTrack& t = kStockTracks[c.track];
+            EXPECT_EQ(ReadFileBytes("D:\\1.12.json"),
+                      Render(WithTrack(model, t.fileName, hash, std::to_string(audio.size())), IndexShape::minified));
+        } else {
+            EXPECT_EQ(EntryCount("D:"), 0);
+        }
+        EXPECT_EQ(GetFileAttributesA(game.Object(hash).c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+// ---- refusals: nothing written, the program goes on ----
+
+TEST_F(ToolEndToEnd, AWriteBeforeAnyAudioFileIsRefused) {
+    GameFolder game("no_audio");
+    const std::string indexPath = game.PutIndex("1.12.json", Render(MakeIndex(60, DiscKeys::current, DiscHashes::stock), IndexShape::minified));
+    auto run = StartWithIndex(game, indexPath);
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+    ExpectBox(*run, kNoAudioChosen);
+    EXPECT_EQ(EntryCount("D:"), 0);
+    EXPECT_EQ(EntryCount(game.Root() + "\\assets\\objects"), 0);
+    EndWithEscape(*run);
+}
+
+TEST_F(ToolEndToEnd, AnIndexWithoutTheTrackIsNotWritten) {
+    GameFolder game("track_missing");
+    const std::string indexPath = game.PutIndex("1.12.json", Render(MakeIndex(80, DiscKeys::none, DiscHashes::stock), IndexShape::minified));
+    const std::string audio = AudioBytes(4000, 5);
+    const std::string audioPath = game.PutOutside("a.ogg", audio);
+    auto run = StartWithIndex(game, indexPath);
+    ChooseAudio(*run, audioPath, audio);
+    ASSERT_TRUE(run->SelectDisc(3));
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+    ExpectBox(*run, kHashNotFound);
+    EXPECT_EQ(EntryCount("D:"), 0);
+    EXPECT_EQ(EntryCount(game.Root() + "\\assets\\objects"), 0);
+    EndWithEscape(*run);
+}
+
+// A cancelled audio dialog changes nothing: not the labels, not what a write installs.
+TEST_F(ToolEndToEnd, ACancelledAudioDialogKeepsTheEarlierChoice) {
+    GameFolder game("audio_cancelled");
+    const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
+    const std::string indexPath = game.PutIndex("1.12.json", Render(model, IndexShape::minified));
+    const std::string audio = AudioBytes(9000, 21);
+    const std::string audioPath = game.PutOutside("first.ogg", audio);
+    auto run = StartWithIndex(game, indexPath);
+    // Before any choice.
+    ASSERT_TRUE(run->Click(kChooseOggButtonPlace));
+    ASSERT_TRUE(run->CancelFile());
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));  // the dialog's routine is over once the button answers
+    ExpectBox(*run, kNoAudioChosen);
+    EXPECT_EQ(run->Text(kOggPathBoxPlace), kOggPathCaption);
+    EXPECT_EQ(run->Text(kOggInfoBoxPlace), kOggInfoCaption);
+    // After a choice.
+    ChooseAudio(*run, audioPath, audio);
+    ASSERT_TRUE(run->Click(kChooseOggButtonPlace));
+    ASSERT_TRUE(run->CancelFile());
+    ASSERT_TRUE(run->SelectDisc(3));
+    EXPECT_EQ(run->Text(kOggPathBoxPlace), audioPath);
+    EXPECT_EQ(run->Text(kOggInfoBoxPlace), InfoText(audio));
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+    ExpectBox(*run, IndexWritten("1.12.json"));
+    ExpectBox(*run, kAudioWritten);
+    const std::string hash = Sha1Hex(audio);
+    EXPECT_EQ(ReadFileBytes(game.Object(hash)), audio);
+    EXPECT_EQ(ReadFileBytes("D:\\1.12.json"), Render(WithTrack(model, "cat.ogg", hash, std::to_string(audio.size())), IndexShape::minified));
+    EndWithEscape(*run);
+}
+
+// ---- the index file is only read ----
+
+// An index that others may only read (as a read-only file is) works as any other.
+TEST_F(ToolEndToEnd, AnIndexThatMayOnlyBeReadIsReadAndNeverWritten) {
+    GameFolder game("index_read_only");
+    const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
+    const std::string indexText = Render(model, IndexShape::prettyTwo);
+    const std::string indexPath = game.PutIndex("1.12.json", indexText);
+    SetFileAttributesA(indexPath.c_str(), FILE_ATTRIBUTE_READONLY);
+    // Held open for reading with reading alone shared: an open for writing fails, as it does for a
+    // read-only file on Windows (root under Wine writes to read-only files).
+    HANDLE held = CreateFileA(indexPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::string audio = AudioBytes(3000, 9);
+    const std::string audioPath = game.PutOutside("a.ogg", audio);
+    auto run = StartWithIndex(game, indexPath);
+    ChooseAudio(*run, audioPath, audio);
+    ASSERT_TRUE(run->SelectDisc(8));
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+    ExpectBox(*run, IndexWritten("1.12.json"));
+    ExpectBox(*run, kAudioWritten);
+    const std::string hash = Sha1Hex(audio);
+    EXPECT_EQ(ReadFileBytes("D:\\1.12.json"), Render(WithTrack(model, "stal.ogg", hash, std::to_string(audio.size())), IndexShape::prettyTwo));
+    CloseHandle(held);
+    EXPECT_EQ(ReadFileBytes(indexPath), indexText);
+    EndWithEscape(*run);
+    SetFileAttributesA(indexPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// An index that cannot be read at start-up is treated as no index.
+TEST_F(ToolEndToEnd, AnIndexThatCannotBeReadAtStartIsNoIndex) {
+    const struct {
+        const char* name;
+        bool empty;  // else: locked by another program
+    } cases[] = {{"index_empty", true}, {"index_locked", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game(c.name);
+        const std::string indexPath = game.PutIndex("1.12.json", c.empty ? "" : Render(MakeIndex(20, DiscKeys::current, DiscHashes::stock), IndexShape::minified));
+        HANDLE lock = c.empty ? INVALID_HANDLE_VALUE : CreateFileA(indexPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ToolRun run(game.Program());
+        ExpectBox(run, kFolderFound);
+        ASSERT_TRUE(run.ChooseFile(indexPath));
+        ExpectBox(run, kIndexNotRead);
+        ASSERT_NE(run.MainWindow(), nullptr);
+        EXPECT_EQ(run.Text(kJsonPathBoxPlace), kStepsCaption);
+        EXPECT_EQ(GetFileAttributesA(game.StateFile().c_str()), INVALID_FILE_ATTRIBUTES);
+        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+        ASSERT_TRUE(run.Click(kReplaceButtonPlace));
+        ExpectBox(run, kIndexUnreadable);
+        EXPECT_EQ(EntryCount("D:"), 0);
+        EndWithEscape(run);
+    }
+}
+
+// An index that cannot be read when writing: refused, nothing written; once readable again the
+// write goes through.
+TEST_F(ToolEndToEnd, AnIndexThatCannotBeReadWhenWritingIsRefused) {
+    GameFolder game("index_locked_later");
+    const IndexModel model = MakeIndex(60, DiscKeys::current, DiscHashes::stock);
+    const std::string indexPath = game.PutIndex("1.12.json", Render(model, IndexShape::minified));
+    const std::string audio = AudioBytes(3000, 13);
+    const std::string audioPath = game.PutOutside("a.ogg", audio);
+    auto run = StartWithIndex(game, indexPath);
+    ChooseAudio(*run, audioPath, audio);
+    HANDLE lock = CreateFileA(indexPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+    ExpectBox(*run, kIndexUnreadable);
+    EXPECT_EQ(EntryCount("D:"), 0);
+    EXPECT_EQ(EntryCount(game.Root() + "\\assets\\objects"), 0);
+    CloseHandle(lock);
+    ASSERT_TRUE(run->Click(kReplaceButtonPlace));
+    ExpectBox(*run, IndexWritten("1.12.json"));
+    ExpectBox(*run, kAudioWritten);
+    const std::string hash = Sha1Hex(audio);
+    EXPECT_EQ(ReadFileBytes("D:\\1.12.json"), Render(WithTrack(model, "11.ogg", hash, std::to_string(audio.size())), IndexShape::minified));
+    EndWithEscape(*run);
+}
+
+// ---- the about window ----
+
+TEST_F(ToolEndToEnd, TheAboutWindowOpensTwiceWithItsNotes) {
+    GameFolder game("about");
+    const std::string indexPath = game.PutIndex("1.12.json", Render(MakeIndex(20, DiscKeys::current, DiscHashes::stock), IndexShape::minified));
+    auto run = StartWithIndex(game, indexPath);
+    HWND main = run->MainWindow();
+    const std::string notesStart = "程序版本：V1.4" + std::string(45, ' ') + "【按ESC关闭】\r\n\r\nV1.4更新内容\r\n\r\n【重要更新】\r\n\r\n"
+                                   "1.修复了无法写出json的问题！\r\n\r\n2.修复无法打开更新网页的问题。\r\n\r\n注意事项\r\n\r\n"
+                                   "由于程序原因，无法写入到C盘。程序会自动在D盘下生成新的json，请手动覆盖原json！\r\n\r\n"
+                                   "程序在1.2版本的基础上，将会自动在json目录下生成一个ini文件，用来记录音乐文件的位置，该ini会自动进行更新，"
+                                   "如果将来需要修改，请勿改名、移动和删除该ini。\r\n\r\n";
+    for (int time = 0; time < 2; ++time) {
+        SCOPED_TRACE(time);
+        ASSERT_TRUE(run->Click(kAboutButtonPlace));
+        HWND about = testing_support::WaitForProcessWindow(run->Id(), "WTWindow", "关于", 30000);
+        ASSERT_NE(about, nullptr);
+        HWND notes = testing_support::ChildWithRect(about, kAboutTextLabelPlace.left, kAboutTextLabelPlace.top,
+                                                    kAboutTextLabelPlace.width, kAboutTextLabelPlace.height);
+        ASSERT_NE(notes, nullptr);
+        EXPECT_EQ(testing_support::WindowText(notes).substr(0, notesStart.size()), notesStart);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindowEnabled(main); }));  // shown modally
+        ASSERT_TRUE(run->PressEscape(about));
+        EXPECT_TRUE(testing_support::WaitUntilGone(about, 30000));
+        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    }
+    EndWithEscape(*run);
+}
+
+}  // namespace

@@ -1,0 +1,6 @@
+#include "tool/ToolVariables.h"
+
+ToolVariables& Tool() {
+    static ToolVariables variables;
+    return variables;
+}
