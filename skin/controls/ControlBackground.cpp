@@ -87,6 +87,12 @@ void FillVeil(HDC dc, int32_t width, int32_t height, int32_t alpha) {
     g->FillRectangle(SolidBrush(ToArgb(kWhite, alpha)).Get(), 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
 }
 
+void FillKey(HDC dc, const RECT& area, COLORREF key) {
+    HBRUSH brush = sys::CreateSolidBrush(key);
+    sys::FillRect(dc, &area, brush);
+    sys::DeleteObject(brush);
+}
+
 void CopyCanvas(const MemoryCanvas& canvas, HDC dc, int32_t x, int32_t y) {
     sys::BitBlt(dc, x, y, canvas.Width(), canvas.Height(), canvas.Get(), 0, 0, SRCCOPY);
 }
