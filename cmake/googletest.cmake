@@ -7,8 +7,7 @@ enable_testing()
 
 # One CTest entry per test program: per-case discovery would cost a Wine start per case.
 #   add_gtest_program(name [GUI] sources...)
-# GUI marks a program that shows windows or boxes (label "gui"): those run on the 64-bit build
-# only, since the 32-bit Wine here has no FreeType.
+# GUI marks a program that shows windows or boxes (label "gui"): ctest -L gui / -LE gui picks them.
 function(add_gtest_program name)
   cmake_parse_arguments(arg "GUI" "" "" ${ARGN})
   add_executable(${name} ${arg_UNPARSED_ARGUMENTS})

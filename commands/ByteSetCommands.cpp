@@ -9,10 +9,13 @@
 #include <cstring>
 
 #include "commands/CoreLibrary.h"
+#include "commands/TextConversions.h"
 #include "runtime/CommandArgs.h"
 #include "runtime/RuntimeErrors.h"
 
 using command_args::At;
+using command_args::BytesAt;
+using command_args::Int32VariableAt;
 
 namespace {
 
@@ -23,14 +26,6 @@ ArgRecord ByValue(const ArgRecord& a) {
     v.type = a.Kind();
     std::memcpy(&v.data, a.data.ptr, std::min(StoredSize(v.type), sizeof v.data));
     return v;
-}
-
-// A 32-bit integer from a double: truncated, saturated at the range's ends (NaN gives the
-// processor's "integer indefinite", INT32_MIN), never undefined.
-int32_t SaturateToInt32(double d) {
-    if (std::isnan(d) || d <= -2147483648.0) return INT32_MIN;
-    if (d >= 2147483647.0) return INT32_MAX;
-    return static_cast<int32_t>(d);
 }
 
 // Integer arguments arrive as 32-bit integers; any other numeric kind is converted (a
@@ -65,7 +60,7 @@ uint32_t gClockSeedCounter = 0;
 }  // namespace
 
 void ByteSetLength(ArgRecord* result, int32_t n, ArgRecord* args) {
-    *result = ArgRecord::Int(static_cast<int32_t>(ByteSetLength(args[0].AsByteSet())));
+    *result = ArgRecord::Int(static_cast<int32_t>(ByteSetLength(BytesAt(n, args, 0))));
 }
 
 void BlankByteSet(ArgRecord* result, int32_t n, ArgRecord* args) {
@@ -77,7 +72,7 @@ void ByteSetData(ArgRecord* result, int32_t n, ArgRecord* args) {
     if (kindNumber < 1 || kindNumber > 10) ReportErrorText("“欲取出数据的类型”参数值无效", 0);
     const TypeCode kind = kDataKinds[kindNumber - 1];
 
-    const ByteSet* set = args[0].AsByteSet();
+    const ByteSet* set = BytesAt(n, args, 0);
     const int64_t length = static_cast<int64_t>(ByteSetLength(set));
     const ArgRecord& position = At(n, args, 2);
     int64_t start = 0;
@@ -102,21 +97,21 @@ void ByteSetData(ArgRecord* result, int32_t n, ArgRecord* args) {
     }
     *result = value;
 
-    if (position.IsByReference()) {
+    if (int32_t* variable = Int32VariableAt(n, args, 2)) {
         const int64_t next = start + static_cast<int64_t>(used);
-        *static_cast<int32_t*>(position.data.ptr) = next >= length ? -1 : static_cast<int32_t>(next + 1);
+        *variable = next >= length ? -1 : static_cast<int32_t>(next + 1);
     }
 }
 
 void ByteSetRight(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const ByteSet* set = args[0].AsByteSet();
+    const ByteSet* set = BytesAt(n, args, 0);
     const int64_t length = static_cast<int64_t>(ByteSetLength(set));
     const int64_t count = std::clamp<int64_t>(IntArg(At(n, args, 1)), 0, length);
     *result = NewByteSet(count > 0 ? BytesOf(set) + (length - count) : nullptr, count);
 }
 
 void ByteSetMiddle(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const ByteSet* set = args[0].AsByteSet();
+    const ByteSet* set = BytesAt(n, args, 0);
     const int64_t length = static_cast<int64_t>(ByteSetLength(set));
     const int64_t start = std::clamp<int64_t>(static_cast<int64_t>(IntArg(At(n, args, 1))) - 1, 0, length);
     const int64_t count = std::clamp<int64_t>(IntArg(At(n, args, 2)), 0, length - start);
@@ -125,7 +120,7 @@ void ByteSetMiddle(ArgRecord* result, int32_t n, ArgRecord* args) {
 
 // The address travels in the data words, as a pointer does (both words on the 64-bit build).
 void PointerToByteSet(ArgRecord* result, int32_t n, ArgRecord* args) {
-    const auto* address = static_cast<const uint8_t*>(args[0].data.ptr);
+    const auto* address = static_cast<const uint8_t*>(At(n, args, 0).data.ptr);
     const int32_t count = IntArg(At(n, args, 1));
     *result = NewByteSet(address, address ? count : 0);
 }
@@ -138,13 +133,13 @@ void ShiftRight(ArgRecord* result, int32_t n, ArgRecord* args) {
 
 void BitAnd(ArgRecord* result, int32_t n, ArgRecord* args) {
     int32_t x = IntArg(At(n, args, 0));
-    for (int32_t i = 1; i < n; ++i) x &= IntArg(args[i]);
+    for (int32_t i = 1; i < n; ++i) x &= IntArg(At(n, args, i));
     *result = ArgRecord::Int(x);
 }
 
 void BitOr(ArgRecord* result, int32_t n, ArgRecord* args) {
     int32_t x = IntArg(At(n, args, 0));
-    for (int32_t i = 1; i < n; ++i) x |= IntArg(args[i]);
+    for (int32_t i = 1; i < n; ++i) x |= IntArg(At(n, args, i));
     *result = ArgRecord::Int(x);
 }
 
@@ -153,7 +148,7 @@ void BitNot(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord
 void IntegerDivide(ArgRecord* result, int32_t n, ArgRecord* args) {
     double x = DoubleArg(At(n, args, 0));
     for (int32_t i = 1; i < n; ++i) {
-        const double y = DoubleArg(args[i]);
+        const double y = DoubleArg(At(n, args, i));
         if (y == 0.0) ReportErrorText("不能整除于零", 0);
         x = std::trunc(x / y);
     }
@@ -163,7 +158,7 @@ void IntegerDivide(ArgRecord* result, int32_t n, ArgRecord* args) {
 void Remainder(ArgRecord* result, int32_t n, ArgRecord* args) {
     double x = DoubleArg(At(n, args, 0));
     for (int32_t i = 1; i < n; ++i) {
-        const double y = DoubleArg(args[i]);
+        const double y = DoubleArg(At(n, args, i));
         if (y == 0.0) ReportErrorText("不能求余数于零", 0);
         x = std::fmod(x, y);
     }
@@ -176,12 +171,13 @@ void AbsoluteValue(ArgRecord* result, int32_t n, ArgRecord* args) {
 }
 
 // A value within about 1e-12 of the next integer away from zero is snapped to it first, so that
-// 2.9999999999995 (a 3 that arithmetic left just short) rounds down to 3.
+// 2.9999999999995 (a 3 that arithmetic left just short) rounds down to 3. The direction is the
+// sign of the value: the whole part of a value just above -1 is -0.0, which compares as >= 0.
 void RoundDown(ArgRecord* result, int32_t n, ArgRecord* args) {
     double x = DoubleArg(At(n, args, 0));
     double whole;
     const double fraction = std::modf(x, &whole);
-    if (std::fabs(fraction) > 0.999999999999) x = whole >= 0 ? whole + 1 : whole - 1;
+    if (std::fabs(fraction) > 0.999999999999) x = x >= 0 ? whole + 1 : whole - 1;
     *result = ArgRecord::Int(SaturateToInt32(std::floor(x)));
 }
 

@@ -9,7 +9,7 @@ namespace {
 std::span<const CommandInfo> CoreCommands() {
     static const std::vector<CommandInfo> table = [] {
         std::vector<CommandInfo> all;
-        for (auto family : {TextCommandTable, FileCommandTable, InteractionCommandTable, ByteSetCommandTable})
+        for (auto family : {TextCommandTable, FileCommandTable, InteractionCommandTable, ByteSetCommandTable, WindowCommandTable})
             for (const CommandInfo& c : family()) all.push_back(c);
         return all;
     }();

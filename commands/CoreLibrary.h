@@ -8,3 +8,4 @@ std::span<const CommandInfo> TextCommandTable();         // texts and conversion
 std::span<const CommandInfo> FileCommandTable();         // files, folders, INI
 std::span<const CommandInfo> InteractionCommandTable();  // boxes, programs, windows
 std::span<const CommandInfo> ByteSetCommandTable();      // byte sets, arithmetic, bits
+std::span<const CommandInfo> WindowCommandTable();       // windows and units

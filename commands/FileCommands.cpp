@@ -10,6 +10,7 @@
 #include "runtime/RuntimeApplication.h"
 #include "runtime/ValueHolders.h"
 
+using command_args::BytesAt;
 using command_args::Given;
 using command_args::TextAt;
 
@@ -28,11 +29,14 @@ bool FindFirstEntry(const char* path, WIN32_FIND_DATAA& entry) {
 
 // Reads the whole open file into one byte set taken at its final size, so hashing a file
 // afterwards needs its size in memory and nothing more. Fewer bytes than the length keep what
-// arrived; a read failure gives the empty byte set.
+// arrived; a read failure, or a file too large for a byte set, gives the empty byte set.
 ByteSet* ReadAll(HANDLE file) {
-    DWORD length = GetFileSize(file, nullptr);
-    if (length == INVALID_FILE_SIZE || length == 0) return nullptr;
-    auto block = static_cast<ByteSet*>(RuntimeAlloc(sizeof(ByteSet) + length));
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size)) return nullptr;
+    const std::optional<uint32_t> toRead = WholeFileReadLength(size.QuadPart);
+    if (!toRead || *toRead == 0) return nullptr;
+    const DWORD length = *toRead;
+    auto block = static_cast<ByteSet*>(RuntimeAlloc(sizeof(ByteSet) + size_t{length}));
     block->one = 1;
     DWORD arrived = 0;
     if (!ReadFile(file, block->Bytes(), length, &arrived, nullptr) || arrived == 0) {
@@ -51,6 +55,11 @@ const char* SkipBlanks(const char* s) {
 }
 
 }  // namespace
+
+std::optional<uint32_t> WholeFileReadLength(int64_t fileSize) {
+    if (fileSize < 0 || fileSize > int64_t{kLargestByteSet}) return std::nullopt;
+    return static_cast<uint32_t>(fileSize);
+}
 
 void RunDirectory(ArgRecord* result, int32_t, ArgRecord*) {
     *result = ArgRecord::Text(MakeText(Runtime().programFolder.c_str()));
@@ -83,8 +92,7 @@ void WriteBytesToFile(ArgRecord* result, int32_t n, ArgRecord* args) {
     FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return;
     for (int32_t i = 1; i < n; ++i) {
-        if (args[i].type != kTypeByteSet) continue;
-        const ByteSet* bytes = args[i].AsByteSet();
+        const ByteSet* bytes = BytesAt(n, args, i);  // any other argument writes nothing
         DWORD length = static_cast<DWORD>(ByteSetLength(bytes));
         DWORD written = 0;
         if (length && (!WriteFile(file.Get(), bytes->Bytes(), length, &written, nullptr) || written != length)) return;

@@ -97,7 +97,7 @@ void CloseFileNumber(ArgRecord* result, int32_t n, ArgRecord* args) {
 void ReadTextFromFile(ArgRecord* result, int32_t n, ArgRecord* args) {
     *result = ArgRecord::Text(nullptr);
     bool lengthGiven = Given(n, args, 1);
-    int64_t length = lengthGiven ? args[1].AsInt() : 0;
+    int64_t length = IntAt(n, args, 1, 0);
     if (lengthGiven && length <= 0) return;
     NumberedFile* file = RegisteredFile(IntAt(n, args, 0, 0));
     if (!file) return;

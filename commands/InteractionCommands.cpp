@@ -12,6 +12,7 @@
 
 using command_args::At;
 using command_args::Given;
+using command_args::IntAt;
 using command_args::TextAt;
 
 namespace {
@@ -29,8 +30,7 @@ Text MessageText(const ArgRecord& message) {
 // UnitTypeId) names a window, whose platform window the runtime finds (request 2006: none when
 // the window is not on screen); anything else is no owner.
 HWND BoxOwner(int32_t n, const ArgRecord* args) {
-    if (n < 4) return nullptr;
-    const ArgRecord& owner = args[3];
+    const ArgRecord& owner = At(n, args, 3);
     if (owner.type == kTypeInt) return reinterpret_cast<HWND>(static_cast<intptr_t>(owner.AsInt()));
     if (ClassifyId(owner.type) == IdClass::Third && ClassifyId(owner.data.words.low) == IdClass::Second) {
         auto object = RuntimeNotify(2006, static_cast<intptr_t>(owner.data.words.low), static_cast<intptr_t>(owner.data.words.high));
@@ -61,7 +61,7 @@ constexpr WORD kShowValues[] = {SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHO
 
 void ShowMessageBox(ArgRecord* result, int32_t n, ArgRecord* args) {
     Text message = MessageText(At(n, args, 0));
-    UINT style = Given(n, args, 1) ? static_cast<UINT>(args[1].AsInt()) : 0;
+    UINT style = static_cast<UINT>(IntAt(n, args, 1, 0));
     if (!(style & MB_SYSTEMMODAL)) style |= MB_TASKMODAL;
     const ArgRecord& titleArg = At(n, args, 2);
     const char* title = titleArg.type == kTypeText && titleArg.AsText() ? titleArg.AsText() : "信息：";
@@ -71,8 +71,8 @@ void ShowMessageBox(ArgRecord* result, int32_t n, ArgRecord* args) {
 
 void RunProgram(ArgRecord* result, int32_t n, ArgRecord* args) {
     std::string commandLine = TextAt(n, args, 0);
-    bool wait = Given(n, args, 1) && args[1].data.words.low != 0;
-    int32_t mode = Given(n, args, 2) ? args[2].AsInt() : 2;
+    bool wait = At(n, args, 1).data.words.low != 0;
+    int32_t mode = IntAt(n, args, 2, 2);
     mode = mode < 1 ? 1 : mode > 6 ? 6 : mode;
 
     STARTUPINFOA startup{};

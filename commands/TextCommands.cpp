@@ -10,7 +10,9 @@
 #include "commands/TextConversions.h"
 #include "runtime/CommandArgs.h"
 
+using command_args::At;
 using command_args::Given;
+using command_args::IntAt;
 using command_args::TextAt;
 
 namespace {
@@ -18,7 +20,7 @@ namespace {
 // A 1-based start position as a 0-based offset: start - 1, raised to 0; 0 when left out.
 size_t StartOffset(int32_t n, const ArgRecord* args, int32_t i) {
     if (!Given(n, args, i)) return 0;
-    int64_t b = int64_t{args[i].AsInt()} - 1;
+    int64_t b = int64_t{At(n, args, i).AsInt()} - 1;
     return b < 0 ? 0 : static_cast<size_t>(b);
 }
 
@@ -62,7 +64,7 @@ void FindText(ArgRecord* result, int32_t n, ArgRecord* args) {
     const char* s = TextAt(n, args, 1);
     size_t length = std::strlen(t), m = std::strlen(s);
     size_t b = StartOffset(n, args, 2);
-    bool ignoreCase = Given(n, args, 3) && args[3].data.words.low == 1;
+    bool ignoreCase = At(n, args, 3).data.words.low == 1;
     int32_t position = -1;
     if (b < length) {
         if (m == 0) {
@@ -77,8 +79,8 @@ void FindText(ArgRecord* result, int32_t n, ArgRecord* args) {
 
 void MidText(ArgRecord* result, int32_t n, ArgRecord* args) {
     const char* t = TextAt(n, args, 0);
-    int64_t s = int64_t{args[1].AsInt()} - 1;
-    int32_t count = args[2].AsInt();
+    int64_t s = int64_t{IntAt(n, args, 1, 0)} - 1;
+    int32_t count = IntAt(n, args, 2, 0);
     *result = ArgRecord::Text(nullptr);
     if (s < 0 || count <= 0) return;
     // Only the bytes up to the end of the piece count; the rest of T need not be measured.
@@ -92,8 +94,8 @@ void ReplaceText(ArgRecord* result, int32_t n, ArgRecord* args) {
     const char* r = Given(n, args, 2) ? TextAt(n, args, 2) : "";
     size_t length = std::strlen(t), m = std::strlen(s), rn = std::strlen(r);
     size_t b = StartOffset(n, args, 3);
-    int64_t limit = Given(n, args, 4) ? args[4].AsInt() : -1;  // below 0: no limit
-    bool ignoreCase = !(Given(n, args, 5) && args[5].data.words.low != 0);
+    int64_t limit = IntAt(n, args, 4, -1);  // below 0: no limit
+    bool ignoreCase = At(n, args, 5).data.words.low == 0;
     if (length == 0 || m == 0 || b >= length || limit == 0) {
         *result = ArgRecord::Text(MakeText(t, length));
         return;
@@ -138,20 +140,20 @@ void ToLowerCase(ArgRecord* result, int32_t n, ArgRecord* args) {
     *result = ArgRecord::Text(copy);
 }
 
-void ToText(ArgRecord* result, int32_t n, ArgRecord* args) { SetText(result, ValueToText(args[0])); }
+void ToText(ArgRecord* result, int32_t n, ArgRecord* args) { SetText(result, ValueToText(At(n, args, 0))); }
 
-void ToByteSet(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Bytes(ValueToByteSet(args[0]).Release()); }
+void ToByteSet(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Bytes(ValueToByteSet(At(n, args, 0)).Release()); }
 
-void ToNumber(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Double(ValueToNumber(args[0])); }
+void ToNumber(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Double(ValueToNumber(At(n, args, 0))); }
 
-void ToInteger(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Int(ValueToInteger(args[0])); }
+void ToInteger(ArgRecord* result, int32_t n, ArgRecord* args) { *result = ArgRecord::Int(ValueToInteger(At(n, args, 0))); }
 
 void TextLength(ArgRecord* result, int32_t n, ArgRecord* args) {
     *result = ArgRecord::Int(static_cast<int32_t>(std::strlen(TextAt(n, args, 0))));
 }
 
 void SpacesText(ArgRecord* result, int32_t n, ArgRecord* args) {
-    int32_t count = args[0].AsInt();
+    int32_t count = IntAt(n, args, 0, 0);
     *result = ArgRecord::Text(nullptr);
     if (count <= 0) return;
     auto blanks = static_cast<char*>(RuntimeAlloc(static_cast<size_t>(count) + 1));
@@ -162,7 +164,7 @@ void SpacesText(ArgRecord* result, int32_t n, ArgRecord* args) {
 
 void PointerToText(ArgRecord* result, int32_t n, ArgRecord* args) {
     // The address fills the data words: the low word on the 32-bit build, both on the 64-bit one.
-    *result = ArgRecord::Text(MakeText(static_cast<const char*>(args[0].data.ptr)));
+    *result = ArgRecord::Text(MakeText(static_cast<const char*>(At(n, args, 0).data.ptr)));
 }
 
 namespace {

@@ -162,13 +162,6 @@ std::string HalfWidthOf(const ArgRecord& v) {
     return gbk::HalfWidth(t ? t : "", TextLength(t));
 }
 
-// Truncation toward zero; NaN and values beyond the integer range give 0x80000000, the
-// processor's "integer indefinite", on every build.
-int32_t Truncate(double d) {
-    if (!(d > -2147483649.0 && d < 2147483648.0)) return INT32_MIN;
-    return static_cast<int32_t>(d);
-}
-
 // Every kind but text, as ToText writes it.
 std::string TextForm(const ArgRecord& v) {
     switch (v.type) {
@@ -192,6 +185,12 @@ std::string TextForm(const ArgRecord& v) {
 }
 
 }  // namespace
+
+int32_t SaturateToInt32(double d) {
+    if (std::isnan(d) || d <= -2147483648.0) return INT32_MIN;
+    if (d >= 2147483647.0) return INT32_MAX;
+    return static_cast<int32_t>(d);
+}
 
 Text ValueToText(const ArgRecord& v) {
     if (v.type == kTypeText) return Text::Copy(v.AsText());
@@ -233,8 +232,8 @@ int32_t ValueToInteger(const ArgRecord& v) {
     case kTypeInt:
     case kTypeLong:
     case kTypeSubroutine: return static_cast<int32_t>(v.data.words.low);
-    case kTypeFloat: return Truncate(v.AsFloat());
-    case kTypeDouble: return Truncate(v.data.f64);
+    case kTypeFloat: return SaturateToInt32(v.AsFloat());
+    case kTypeDouble: return SaturateToInt32(v.data.f64);
     case kTypeText: return ReadInteger(HalfWidthOf(v));
     default: return 0;
     }

@@ -21,6 +21,11 @@ Bytes ValueToByteSet(const ArgRecord& value);
 // ToNumber: the value as a double; texts are read as atof reads their half-width form.
 double ValueToNumber(const ArgRecord& value);
 
-// ToInteger: the value as a 32-bit integer; floating values are truncated toward zero, texts
-// read as atoi reads their half-width form.
+// ToInteger: the value as a 32-bit integer; floating values are truncated toward zero (see
+// SaturateToInt32), texts read as atoi reads their half-width form.
 int32_t ValueToInteger(const ArgRecord& value);
+
+// A double as a 32-bit integer: truncated toward zero, a value beyond the range gives the nearer
+// end of it (as texts read beyond it do), NaN the processor's "integer indefinite" INT32_MIN.
+// Never undefined.
+int32_t SaturateToInt32(double d);

@@ -4,6 +4,11 @@
 
 #include "forms/TemplateFormat.h"
 #include "forms/UnitObject.h"
+#include "forms/units/ButtonUnit.h"
+#include "forms/units/CommonDlgUnit.h"
+#include "forms/units/EditBoxUnit.h"
+#include "forms/units/ListBoxUnit.h"
+#include "forms/units/TransLabelUnit.h"
 #include "forms/units/WindowUnit.h"
 #include "runtime/RuntimeApplication.h"
 
@@ -18,6 +23,11 @@ struct UnitTypeRow {
 // One row per unit type of this program.
 constexpr UnitTypeRow kUnitTypeRows[] = {
     {tpl::kWindowType, &kWindowUnitType},
+    {tpl::kEditBoxType, &kEditBoxUnitType},
+    {tpl::kButtonType, &kButtonUnitType},
+    {tpl::kListBoxType, &kListBoxUnitType},
+    {tpl::kCommonDlgType, &kCommonDlgUnitType},
+    {tpl::kTransLabelType, &kTransLabelUnitType},
 };
 
 template <size_t N>

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "skin/SkinFrame.h"
 #include "skin/SkinSystemCalls.h"
 
 namespace skin {
@@ -13,12 +14,6 @@ namespace {
 
 SkinEngine* theSkin = nullptr;
 
-// The registry: records stay where they are while the vector moves, so a record found by
-// number stays valid until its window is released.
-std::vector<std::unique_ptr<SkinnedWindowRecord>>& Registry() {
-    static std::vector<std::unique_ptr<SkinnedWindowRecord>> registry;
-    return registry;
-}
 
 #define SKIN_TABLE_ENTRY_(pos, name) \
     gdip::OperationEntry{#name, reinterpret_cast<gdip::OperationAddress>(&SkinEngineOps::name)},
@@ -51,6 +46,11 @@ int32_t __stdcall CaptionClickRoutine(int32_t windowNumber, int32_t button) {
 
 }  // namespace
 
+std::vector<std::unique_ptr<SkinnedWindowRecord>>& frame::Records() {
+    static std::vector<std::unique_ptr<SkinnedWindowRecord>> records;
+    return records;
+}
+
 std::span<const gdip::OperationEntry> SkinEngineTable() { return kSkinEngineTable; }
 
 // ---- properties ----
@@ -63,11 +63,11 @@ void WriteProperty(HWND window, const char* key, intptr_t value) {
 
 // ---- the registry ----
 
-int32_t WindowCount() { return static_cast<int32_t>(Registry().size()); }
+int32_t WindowCount() { return static_cast<int32_t>(frame::Records().size()); }
 
 SkinnedWindowRecord* WindowRecord(int32_t windowNumber) {
     if (windowNumber < 1 || windowNumber > WindowCount()) return nullptr;
-    return Registry()[static_cast<size_t>(windowNumber - 1)].get();
+    return frame::Records()[static_cast<size_t>(windowNumber - 1)].get();
 }
 
 int32_t WindowNumberOf(HWND window) {

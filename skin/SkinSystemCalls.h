@@ -51,6 +51,10 @@
     X(TrackMouseEvent, "user32")                                                              \
     X(LoadCursorA, "user32")                                                                  \
     X(SetCursor, "user32")                                                                    \
+    X(DestroyWindow, "user32")                                                                \
+    X(GetCursorPos, "user32")                                                                 \
+    X(ClientToScreen, "user32")                                                               \
+    X(InitCommonControlsEx, "comctl32.dll")                                                   \
     X(GetParent, "user32")                                                                    \
     X(GetWindow, "user32")                                                                    \
     X(MapWindowPoints, "user32")                                                              \

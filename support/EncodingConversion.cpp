@@ -87,10 +87,9 @@ ConversionResult RunGrowingConversion(const ByteSet* input, ConversionStep step,
 }
 
 void ConvertEncoding(ArgRecord* result, int32_t n, ArgRecord* args) {
-    // The success variable is given when the fourth record carries a TypeCode; it points to the
-    // caller's 32-bit logical.
-    const ArgRecord& successArg = command_args::At(n, args, 3);
-    auto* success = successArg.IsOmitted() ? nullptr : static_cast<int32_t*>(successArg.data.ptr);
+    // The success variable: the caller's 32-bit logical passed by reference. Any other fourth
+    // argument is taken as left out; its data word is no address to write to.
+    int32_t* success = command_args::Int32VariableAt(n, args, 3);
     if (success) *success = 0;
     *result = ArgRecord::Bytes(nullptr);
 
@@ -101,7 +100,7 @@ void ConvertEncoding(ArgRecord* result, int32_t n, ArgRecord* args) {
     Converter converter(target, source);
     if (!converter.IsOpen()) return;
 
-    const ByteSet* input = command_args::At(n, args, 0).AsByteSet();
+    const ByteSet* input = command_args::BytesAt(n, args, 0);
     ConversionResult converted = RunGrowingConversion(input, IconvStep, converter.Handle(), EncodingLibraryRuntime());
     *result = ArgRecord::Bytes(converted.bytes);
     if (converted.succeeded && success) *success = 1;

@@ -152,7 +152,7 @@ void HttpReadPage(ArgRecord* result, int32_t n, ArgRecord* args) {
     *result = ArgRecord::Bytes(nullptr);
     try {
         PageBuffer collected;
-        ReadPage(command_args::At(n, args, 0).AsText(), collected);
+        ReadPage(command_args::TextAt(n, args, 0), collected);
         *result = ArgRecord::Bytes(InternetState().runtime.MakeByteSet(collected.Data(), collected.Length()));
     } catch (...) {
         // Memory ran out while the URL texts were handled: the request's handles are closed

@@ -49,6 +49,8 @@ void UpdateCheck(const char* pageUrl) {
 
     int32_t answer = cmd::AsInt(cmd::Call(ShowMessageBox, kPromptText, kYesNoQuestion, kPromptTitle));
     if (answer != kAnsweredYes) return;
-    Text commandLine = ConcatTexts(kBrowser, " ", pageUrl);
+    // The path in quotes: unquoted, the platform would try "C:\Program.exe" first, and a file
+    // planted there would run in the browser's place.
+    Text commandLine = ConcatTexts("\"", kBrowser, "\" ", pageUrl);
     cmd::Call(RunProgram, commandLine, false, kShownNormally);  // a browser that cannot start is not reported
 }

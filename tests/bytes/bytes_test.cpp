@@ -196,6 +196,9 @@ TEST(ByteSetCommands, IntegerResults) {
         {cmd::Call(RoundDown, -2.5), -3},
         {cmd::Call(RoundDown, 2.9999999999995), 3},
         {cmd::Call(RoundDown, -2.9999999999995), -3},
+        {cmd::Call(RoundDown, -0.9999999999999), -1},  // its whole part is -0.0: snapped away from zero all the same
+        {cmd::Call(RoundDown, 0.9999999999999), 1},
+        {cmd::Call(RoundDown, -0.5), -1},
         {cmd::Call(RoundDown, 2.99999), 2},
         {cmd::Call(RoundDown, 7.0), 7},
         {cmd::Call(RoundDown, 1e12), INT32_MAX},  // outside the 32-bit range: saturated

@@ -4,6 +4,7 @@
 //   cmdprobe NAME [ARG ...]
 //   ARG:  t:TEXT  x:HEX (text as hex bytes)  b:HEX (byte set; b: alone is empty)
 //         i:N  L:N  d:X  l:0|l:1  r:N (integer variable by reference)  - (omitted)
+//         u:WINDOW:UNIT:TYPE (a unit reference: WindowId, UnitId, UnitTypeId in hex)
 //   stdout: "box CAPTION TEXT" (hex) for each message box during the call, then
 //           "TTTTTTTT VALUE", then "ref N" for each r: argument.
 //   A fatal runtime error ends the probe after its box line with exit code -1; an unknown
@@ -148,6 +149,18 @@ void ParseArg(const char* a, ProbeArgs& p) {
         double d = std::strtod(v, &end);
         if (!*v || *end) Usage("malformed double '" + arg + "'");
         p.records.push_back(ArgRecord::Double(d));
+        return;
+    }
+    case 'u': {
+        uint32_t ids[3];
+        char* end = const_cast<char*>(v);
+        for (int i = 0; i < 3; ++i) {
+            const char* from = end;
+            ids[i] = static_cast<uint32_t>(std::strtoul(from, &end, 16));
+            if (end == from || *end != (i < 2 ? ':' : '\0')) Usage("malformed unit reference '" + arg + "'");
+            if (i < 2) ++end;
+        }
+        p.records.push_back(ArgRecord::Unit(ids[0], ids[1], ids[2]));
         return;
     }
     case 'l':

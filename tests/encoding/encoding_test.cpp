@@ -153,4 +153,17 @@ TEST(ConvertEncodingProbe, ThroughTheCommandProbe) {
     EXPECT_TRUE(bad.boxes.empty());
 }
 
+// A fourth argument that is no variable passed by reference is taken as left out: nothing is
+// written through its data word (l:1 and i:1 carry the word 1, no address).
+TEST(ConvertEncodingProbe, WritesTheSuccessOnlyIntoAVariable) {
+    using namespace testing_support;
+    for (const char* fourth : {"l:1", "i:1", "l:0", "-"}) {
+        SCOPED_TRACE(fourth);
+        auto run = Probe({"ConvertEncoding", "b:" + ToHex(kMarkerUtf8), "t:UTF-8", "t:GBK", fourth});
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(run.result, ByteSetResult(kMarkerGbk));
+        EXPECT_TRUE(run.refs.empty());
+    }
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "commands/Calls.h"
 #include "commands/FileCommands.h"
@@ -68,6 +69,48 @@ TEST_F(FileCommands, ReadWholeFileGivesTheBytesOrTheEmptyByteSet) {
         if (c.bytes.empty()) {
             EXPECT_EQ(b.Get(), nullptr);
         }
+    }
+}
+
+// A file of 4 GiB and 3 bytes: too large for a byte set, so it reads like a file that cannot be
+// read, not as the 3 bytes of the low 32 bits of its size. Its length is set without writing
+// (a sparse file on the test machines' file systems).
+TEST_F(FileCommands, ReadWholeFileRefusesAFileTooLargeForAByteSet) {
+    const std::string path = Path("large.bin");
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = (int64_t{1} << 32) + 3;
+    const bool sized = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    ASSERT_TRUE(sized);
+    ArgRecord r = cmd::Call(ReadWholeFile, path.c_str());
+    EXPECT_EQ(r.type, kTypeByteSet);
+    EXPECT_EQ(cmd::TakeBytes(r).Get(), nullptr);
+    DeleteFileA(path.c_str());
+}
+
+// The sizes a byte set can hold are read whole; any other gives nothing to read.
+TEST(WholeFileReadLength, TheWholeSizeUpToTheLargestByteSet) {
+    const int64_t k4GiB = int64_t{1} << 32;
+    const struct {
+        int64_t fileSize;
+        std::optional<uint32_t> toRead;
+    } cases[] = {
+        {0, 0u},
+        {1, 1u},
+        {2587419, 2587419u},
+        {0x7FFFFFFF, 0x7FFFFFFFu},
+        {0x80000000, std::nullopt},
+        {0xFFFFFFFF, std::nullopt},
+        {k4GiB, std::nullopt},
+        {k4GiB + 3, std::nullopt},
+        {INT64_MAX, std::nullopt},
+        {-1, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fileSize);
+        EXPECT_EQ(WholeFileReadLength(c.fileSize), c.toRead);
     }
 }
 

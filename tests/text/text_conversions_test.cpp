@@ -119,7 +119,8 @@ TEST(ToByteSet, StoredFormsAndBytes) {
 }
 
 // One table for both numeric conversions: texts are read as atof and atoi read them, other
-// kinds give their value (ToInteger truncating toward zero and keeping the low 32 bits).
+// kinds give their value (ToInteger keeping the low 32 bits of integers, truncating floating
+// values toward zero and giving the nearer end of the 32-bit range beyond it, as for texts).
 TEST(ToNumberAndToInteger, EveryKindAndTextsAsAtofAndAtoiReadThem) {
     Arrays arrays;
     const struct {
@@ -153,7 +154,14 @@ TEST(ToNumberAndToInteger, EveryKindAndTextsAsAtofAndAtoiReadThem) {
         {ArgRecord::Float(3.9f), static_cast<double>(3.9f), 3},  // widened, not rounded to 3.9
         {ArgRecord::Double(-2.25), -2.25, -2},
         {ArgRecord::Double(-2.7), -2.7, -2},
-        {ArgRecord::Double(1e10), 1e10, INT32_MIN},
+        {ArgRecord::Double(1e10), 1e10, INT32_MAX},
+        {ArgRecord::Double(3e9), 3e9, INT32_MAX},
+        {ArgRecord::Double(2147483647.9), 2147483647.9, INT32_MAX},
+        {ArgRecord::Double(2147483648.0), 2147483648.0, INT32_MAX},
+        {ArgRecord::Double(-2147483648.9), -2147483648.9, INT32_MIN},
+        {ArgRecord::Double(-3e9), -3e9, INT32_MIN},
+        {ArgRecord::Float(3e9f), static_cast<double>(3e9f), INT32_MAX},
+        {ArgRecord::Float(-3e9f), static_cast<double>(-3e9f), INT32_MIN},
         {ArgRecord::DateTime(5.0), 0.0, 0},
         {ArgRecord::Pointer(arrays.vector.Get(), kTypeInt | kTypeArrayFlag), 0.0, 0},
         {ArgRecord::Empty(), 0.0, 0},

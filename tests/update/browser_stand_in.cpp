@@ -1,5 +1,5 @@
-// Stands in for the browser: appends its command line, as it received it, to the file that
-// DISCTOOL_BROWSER_LOG names.
+// Stands in for the browser: appends the path of its own program file, a tab and its command
+// line, as it received it, to the file that DISCTOOL_BROWSER_LOG names.
 #include <windows.h>
 
 #include <cstdio>
@@ -7,9 +7,11 @@
 int main() {
     char log[MAX_PATH] = {};
     if (!GetEnvironmentVariableA("DISCTOOL_BROWSER_LOG", log, sizeof log)) return 1;
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
     FILE* f = std::fopen(log, "ab");
     if (!f) return 1;
-    std::fprintf(f, "%s\n", GetCommandLineA());
+    std::fprintf(f, "%s\t%s\n", self, GetCommandLineA());
     std::fclose(f);
     return 0;
 }

@@ -22,6 +22,8 @@ using namespace testing_support;
 
 const char kBrowserPath[] = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
 const char kSavedBrowserPath[] = "C:\\Program Files\\Internet Explorer\\iexplore.exe.disctool-saved";
+// Where an unquoted browser path would lead the platform first.
+const char kPlantedPath[] = "C:\\Program.exe";
 
 std::string Utf8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
 
@@ -40,6 +42,7 @@ struct CheckRun {
     DWORD exitCode = STILL_ACTIVE;
     std::vector<std::string> pageRequests;  // what the server received for the page
     std::vector<std::string> browserCalls;  // command lines the browser was started with
+    std::vector<std::string> programsRun;   // the program file of each start
 };
 
 // Runs the check against the URL; answers a prompt by pressing `answer`.
@@ -69,7 +72,10 @@ CheckRun RunCheck(const std::string& pageUrl, int answer) {
     Sleep(200);  // a browser started by the check writes its line right after it starts
     std::ifstream log(BrowserLog(), std::ios::binary);
     for (std::string line; std::getline(log, line);) {
-        // Wine hands the program a command line whose program path it has put in quotes.
+        const size_t tab = line.find('\t');
+        run.programsRun.push_back(line.substr(0, tab));
+        line = tab == std::string::npos ? std::string() : line.substr(tab + 1);
+        // Wine hands the program a command line whose program path is in quotes.
         if (line.size() > 2 && line[0] == '"') {
             size_t close = line.find('"', 1);
             if (close != std::string::npos) line = line.substr(1, close - 1) + line.substr(close + 1);
@@ -87,7 +93,7 @@ void Serve(const std::string& answer) {
 class UpdateCheckTest : public ::testing::Test {
 protected:
     // The browser stand-in takes the browser's place for the whole test, then what was there
-    // comes back.
+    // comes back. A copy of it also lies where an unquoted browser path would be tried first.
     static void SetUpTestSuite() {
         InitRuntime();
         if (GetFileAttributesA(kSavedBrowserPath) == INVALID_FILE_ATTRIBUTES) {
@@ -98,10 +104,12 @@ protected:
         }
         CreateDirectoryA("C:\\Program Files\\Internet Explorer", nullptr);
         ASSERT_TRUE(CopyFileA((ProgramFolder() + "browser_stand_in.exe").c_str(), kBrowserPath, FALSE));
+        ASSERT_TRUE(CopyFileA((ProgramFolder() + "browser_stand_in.exe").c_str(), kPlantedPath, FALSE));
         SetEnvironmentVariableA("DISCTOOL_BROWSER_LOG", BrowserLog().c_str());
     }
     static void TearDownTestSuite() {
         DeleteFileA(kBrowserPath);
+        DeleteFileA(kPlantedPath);
         if (hadBrowser_) MoveFileA(kSavedBrowserPath, kBrowserPath);
         DeleteFileA(BrowserLog().c_str());
     }
@@ -162,6 +170,7 @@ TEST_F(UpdateCheckTest, YesStartsTheBrowserOnceWithThePage) {
     ASSERT_EQ(run.boxes.size(), 1u);
     ASSERT_EQ(run.browserCalls.size(), 1u);
     EXPECT_EQ(run.browserCalls[0], std::string(kBrowserPath) + " " + pageUrl);
+    EXPECT_EQ(run.programsRun[0], kBrowserPath);  // not the program planted at C:\Program.exe
 }
 
 TEST_F(UpdateCheckTest, WithoutAServerTheCheckEndsSilently) {
