@@ -26,25 +26,18 @@ RECT ChildRect(HWND combo, HWND child) {
     return {rect.left - outer.left, rect.top - outer.top, rect.right - outer.left, rect.bottom - outer.top};
 }
 
-void ClearToKey(gdip::PlusGraphics* g, RECT r) {
-    g->SetClipRect(static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right - r.left),
-                   static_cast<float>(r.bottom - r.top), Gdiplus::CombineModeReplace);
-    g->GraphicsClear(ToArgb(kMagenta, 255));
-}
-
 // The children keep their own painting: their areas get the key colour.
-void CutOutChildren(gdip::PlusGraphics* g, HWND combo, LONG style) {
+void CutOutChildren(HDC dc, HWND combo, LONG style) {
     if (style & CBS_SIMPLE) {  // also CBS_DROPDOWNLIST, which shares the bit
         for (HWND child = sys::FindWindowExA(combo, nullptr, nullptr, nullptr); child;
              child = sys::FindWindowExA(combo, child, nullptr, nullptr)) {
             RECT r = ChildRect(combo, child);
             if (ClassIs(child, "ComboLBox")) r = {r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
-            ClearToKey(g, r);
+            FillKey(dc, r, kMagenta);
         }
     } else if (HWND first = sys::FindWindowExA(combo, nullptr, nullptr, nullptr)) {
-        ClearToKey(g, ChildRect(combo, first));
+        FillKey(dc, ChildRect(combo, first), kMagenta);
     }
-    g->ResetClip();
 }
 
 void PaintDropButton(gdip::PlusGraphics* g, float x, float y, float w, float h, bool hot) {
@@ -124,7 +117,10 @@ void PaintComboBox(int32_t windowNumber, int32_t controlNumber, bool hot, bool f
     {
         auto g = GraphicsOn(m->Get());
         g->FillRectangle(SolidBrush(ToArgb(kWhite, settings.alphaGiven ? settings.controlAlpha : 255)).Get(), 0.0f, 0.0f, w, h);
-        CutOutChildren(g.Get(), combo, style);
+    }
+    CutOutChildren(m->Get(), combo, style);
+    {
+        auto g = GraphicsOn(m->Get());
         g->DrawRectangle(Pen(hot || focused ? ToArgb(settings.accentColour, 200) : ToArgb(kBlack, 80)).Get(), 0.0f, 0.0f, w - 1, h - 1);
         if (style & CBS_DROPDOWN) PaintDropButton(g.Get(), dropX, dropY, dropW, dropH, hot);
         if (style & CBS_SIMPLE) PaintComboText(g.Get(), combo, w, h);

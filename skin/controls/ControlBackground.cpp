@@ -10,11 +10,10 @@ namespace skin::controls {
 
 namespace {
 
-// The skinned top-level window a control belongs to.
-SkinnedWindowRecord* OwningWindow(HWND control) {
-    int32_t number = static_cast<int32_t>(ReadProperty(control, props::kWindowNumber));
-    if (number == 0) number = static_cast<int32_t>(ReadProperty(control, props::kOtherWindowNumber));
-    return WindowRecord(number);
+// The number of the skinned top-level window a control belongs to.
+int32_t OwningWindowNumber(HWND control) {
+    const auto number = static_cast<int32_t>(ReadProperty(control, props::kWindowNumber));
+    return number ? number : static_cast<int32_t>(ReadProperty(control, props::kOtherWindowNumber));
 }
 
 // The point of the top-level window's client area at the control's top left.
@@ -60,7 +59,8 @@ void PaintContainerFills(HWND control, HWND window, int32_t windowNumber, HDC ca
 std::unique_ptr<MemoryCanvas> ComposeControlBackground(HWND control, const RECT& area) {
     const int32_t w = area.right - area.left, h = area.bottom - area.top;
     auto canvas = std::make_unique<MemoryCanvas>(w, h);
-    SkinnedWindowRecord* window = OwningWindow(control);
+    const int32_t windowNumber = OwningWindowNumber(control);
+    SkinnedWindowRecord* window = WindowRecord(windowNumber);
     if (!window || !window->cache.frameDC) {
         FillVeil(canvas->Get(), w, h, 255);
         return canvas;
@@ -68,8 +68,7 @@ std::unique_ptr<MemoryCanvas> ComposeControlBackground(HWND control, const RECT&
     const POINT at = OffsetInWindow(control, window->hwnd);
     const POINT origin{at.x + area.left, at.y + area.top};
     sys::BitBlt(canvas->Get(), 0, 0, w, h, window->cache.frameDC, origin.x, origin.y, SRCCOPY);
-    PaintContainerFills(control, window->hwnd, static_cast<int32_t>(ReadProperty(control, props::kWindowNumber)),
-                        canvas->Get(), origin);
+    PaintContainerFills(control, window->hwnd, windowNumber, canvas->Get(), origin);
     return canvas;
 }
 
@@ -85,6 +84,12 @@ std::unique_ptr<MemoryCanvas> ComposeVeiledBackground(HWND control) {
 void FillVeil(HDC dc, int32_t width, int32_t height, int32_t alpha) {
     auto g = GraphicsOn(dc);
     g->FillRectangle(SolidBrush(ToArgb(kWhite, alpha)).Get(), 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
+}
+
+void FillKey(HDC dc, const RECT& area, COLORREF key) {
+    HBRUSH brush = sys::CreateSolidBrush(key);
+    sys::FillRect(dc, &area, brush);
+    sys::DeleteObject(brush);
 }
 
 void CopyCanvas(const MemoryCanvas& canvas, HDC dc, int32_t x, int32_t y) {

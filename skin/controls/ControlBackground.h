@@ -23,6 +23,9 @@ RECT ClientAreaInWindow(HWND control);
 std::unique_ptr<MemoryCanvas> ComposeVeiledBackground(HWND control);
 // Fills (0, 0, w, h) of the context with ARGB(alpha, white).
 void FillVeil(HDC dc, int32_t width, int32_t height, int32_t alpha);
+// Fills the rectangle with the key colour through GDI, which leaves the pixels' top byte 0 as
+// TransparentBlt compares it (GDI+ would write an opaque alpha there and the key not match).
+void FillKey(HDC dc, const RECT& area, COLORREF key);
 // Copies a whole canvas to (x, y) of a device context.
 void CopyCanvas(const MemoryCanvas& canvas, HDC dc, int32_t x = 0, int32_t y = 0);
 // Copies a canvas to a device context leaving out what has the key colour.

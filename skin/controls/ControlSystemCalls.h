@@ -18,6 +18,8 @@
     X(IsWindow, "user32")               \
     X(MoveWindow, "user32")             \
     X(CreateRectRgn, "gdi32")           \
+    X(CreateSolidBrush, "gdi32")        \
+    X(FillRect, "user32")               \
     X(CombineRgn, "gdi32")              \
     X(SelectClipRgn, "gdi32")           \
     X(IntersectClipRect, "gdi32")       \

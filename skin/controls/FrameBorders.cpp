@@ -64,21 +64,20 @@ void PaintNonClientBorder(HWND control, bool hot, bool focused, const BorderLook
     auto m = ComposeControlBackground(control, RECT{0, 0, geometry.width, geometry.height});
     {
         auto g = GraphicsOn(m->Get());
-        if (!ringOnly) {
-            if (settings.alphaGiven) g->FillRectangle(SolidBrush(ToArgb(kWhite, settings.controlAlpha)).Get(), 0.0f, 0.0f, w, h);
-        } else {
+        if (ringOnly) {
+            // The ring veiled (or white), the client area left to the key colour below.
             const RECT& c = geometry.client;
-            const float cx = c.left, cy = c.top, cw = c.right - c.left, ch = c.bottom - c.top;
             g->SetClipRect(0.0f, 0.0f, w, h, Gdiplus::CombineModeReplace);
-            g->SetClipRect(cx, cy, cw, ch, Gdiplus::CombineModeExclude);
-            if (settings.alphaGiven) g->FillRectangle(SolidBrush(ToArgb(kWhite, settings.controlAlpha)).Get(), 0.0f, 0.0f, w, h);
-            else g->GraphicsClear(ToArgb(kWhite, 255));
-            g->SetClipRect(cx, cy, cw, ch, Gdiplus::CombineModeReplace);
-            g->GraphicsClear(ToArgb(kMagenta, 255));
+            g->SetClipRect(static_cast<float>(c.left), static_cast<float>(c.top), static_cast<float>(c.right - c.left),
+                           static_cast<float>(c.bottom - c.top), Gdiplus::CombineModeExclude);
+            g->FillRectangle(SolidBrush(ToArgb(kWhite, settings.alphaGiven ? settings.controlAlpha : 255)).Get(), 0.0f, 0.0f, w, h);
             g->ResetClip();
+        } else if (settings.alphaGiven) {
+            g->FillRectangle(SolidBrush(ToArgb(kWhite, settings.controlAlpha)).Get(), 0.0f, 0.0f, w, h);
         }
         DrawBorder(g.Get(), w, h, hot, focused, looks);
     }
+    if (ringOnly) FillKey(m->Get(), geometry.client, kMagenta);
     WindowDC dc(control, WindowDC::kWhole);
     ExcludeInside(dc.Get(), control, geometry);
     if (ringOnly) CopyCanvasKeyed(*m, dc.Get(), kMagenta);

@@ -63,10 +63,7 @@ LRESULT OnOtherPaint(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     RECT client{};
     sys::GetClientRect(control, &client);
     MemoryCanvas own(client.right, client.bottom);
-    {
-        auto g = GraphicsOn(own.Get());
-        g->GraphicsClear(ToArgb(key, 255));
-    }
+    FillKey(own.Get(), client, key);
     CallPrevious(control, WM_PAINT, reinterpret_cast<WPARAM>(own.Get()), 0, kOtherKeys);
     auto background = settings.alphaGiven ? ComposeVeiledBackground(control) : ComposeControlBackground(control, ClientAreaInWindow(control));
     CopyCanvasKeyed(own, background->Get(), key);
@@ -100,7 +97,7 @@ LRESULT OnContainerPaint(HWND container) {
 }  // namespace
 
 int32_t SkinOtherControls(HWND control, COLORREF keyColour) {
-    if (!control || !IsOtherClass(control)) return 0;
+    if (!settings.skinControls || !control || !IsOtherClass(control)) return 0;
     const Placement placement = PlacementOf(control);
     if (!placement.windowNumber) return 0;
     const int32_t number = TakeOverControl<OtherControlRecord>(placement.windowNumber, control, OtherControlProc, 0,
@@ -121,7 +118,7 @@ LRESULT CALLBACK OtherControlProc(HWND control, UINT message, WPARAM wParam, LPA
 }
 
 int32_t SkinChildWindow(HWND container, COLORREF fillColour, int32_t fillAlpha, int32_t rounded) {
-    if (!container) return 0;
+    if (!settings.skinControls || !container) return 0;
     const Placement placement = PlacementOf(container);
     if (!placement.windowNumber) return 0;
     const int32_t number = TakeOverControl<ContainerRecord>(placement.windowNumber, container, ContainerProc, 0,
