@@ -7,6 +7,7 @@
 #include "skin/SkinPaint.h"
 #include "skin/SkinPictures.h"
 #include "skin/SkinSystemCalls.h"
+#include "trimmer/TrimWorkingSet.h"
 
 namespace skin {
 
@@ -336,6 +337,9 @@ void ReleaseWindow(HWND window) {
 }  // namespace frame
 
 void SkinEngineOps::Destroy(SkinEngine*) {
+    // The trims that the windows' deactivation started (closing the last window deactivates the
+    // program) end before the program does.
+    WaitForRunningTrims(5000);
     if (settings.programIcon) sys::DestroyIcon(settings.programIcon);
     settings.programIcon = nullptr;
     if (settings.gdiplusToken) sys::GdiplusShutdown(settings.gdiplusToken);

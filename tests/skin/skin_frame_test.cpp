@@ -429,8 +429,11 @@ TEST(SkinFrame, MaximisingKeepsTheTaskbarVisible) {
     EXPECT_EQ(info.ptMaxTrackSize.x, screenWidth);
     EXPECT_EQ(info.ptMaxTrackSize.y, screenHeight - 40);
 
-    // The same button restores.
-    ClickCaption(m, ClientRectOf(m).right - 94 + 2 + 27 + 13, 10);
+    // The same button restores. The maximised window now lies under the parked pointer, whose
+    // own moves would take the button's hot state away: the pointer rests on the button.
+    const int restoreX = ClientRectOf(m).right - 94 + 2 + 27 + 13;
+    MoveMouse(m, restoreX, 10);
+    ClickCaption(m, restoreX, 10);
     EXPECT_TRUE(WaitUntil([&] {
         const RECT r = ClientRectOf(m);
         return r.right == 400 && r.bottom == 300;
