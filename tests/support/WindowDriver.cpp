@@ -125,24 +125,13 @@ ChildProcess::~ChildProcess() {
         CloseHandle(pi_.hProcess);
         CloseHandle(pi_.hThread);
     }
-    if (job_) CloseHandle(job_);  // kills whatever the child left running
 }
 
 bool ChildProcess::Start(const std::string& commandLine, const char* currentDirectory) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     std::string cmd = commandLine;
-    job_ = CreateJobObjectA(nullptr, nullptr);
-    if (job_) {
-        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    }
-    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, currentDirectory, &si, &pi_))
-        return false;
-    if (job_) AssignProcessToJobObject(job_, pi_.hProcess);
-    ResumeThread(pi_.hThread);
-    return true;
+    return CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory, &si, &pi_) != 0;
 }
 
 DWORD ChildProcess::Wait(DWORD timeoutMs) {
@@ -158,7 +147,6 @@ void ChildProcess::Kill() {
         TerminateProcess(pi_.hProcess, 99);
         WaitForSingleObject(pi_.hProcess, 5000);
     }
-    if (job_) TerminateJobObject(job_, 99);
 }
 
 std::string ProgramFolder() {

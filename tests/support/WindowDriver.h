@@ -38,9 +38,7 @@ BoxSeen ReadBox(HWND box);
 // layout rather than taken from the runtime's own formatting.
 std::string RuntimeErrorBoxText(const std::string& message, int code = 0);
 
-// A child program started with CreateProcessA, in a job of its own: what it starts goes with it
-// when the child is killed or the object ends (a program's helper left behind would keep the
-// test's output open).
+// A child program started with CreateProcessA.
 class ChildProcess {
 public:
     ChildProcess() = default;
@@ -55,7 +53,6 @@ public:
 
 private:
     PROCESS_INFORMATION pi_{};
-    HANDLE job_ = nullptr;
 };
 
 // A visible top-level window of the process with the class (and, unless empty, the title).
