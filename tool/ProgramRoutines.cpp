@@ -2,10 +2,11 @@
 
 #include "commands/Calls.h"
 #include "commands/WindowCommands.h"
+#include "tool/SkinSettings.h"
 #include "tool/UnitAccess.h"
 
-// The program's module objects: the skin object, once the skin layer exists.
-void GlobalsInit() {}
+// The program's module objects: the skin object.
+void GlobalsInit() { MakeSkinObject(); }
 void GlobalsRelease() {}
 
 void ShowAboutRoutine() {
@@ -18,7 +19,12 @@ void SelectionRoutine() {
     WriteTextProperty(kSelectedDiscBox, kLabelCaption, item);
 }
 
-void AboutCreatedRoutine() {}
+// The about window has no frame of its own: the skin gives it the main window's frame and
+// caption buttons.
+void AboutCreatedRoutine() {
+    SkinAboutWindow(reinterpret_cast<HWND>(
+        static_cast<intptr_t>(cmd::AsInt(cmd::Call(WindowHandle, UnitReference(kAboutWindowUnit))))));
+}
 
 void ProgramExitHook() {
     ExitRoutine();

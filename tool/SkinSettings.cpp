@@ -1,21 +1,17 @@
 #include "tool/SkinSettings.h"
 
-#include "runtime/DllCommandTable.h"
+#include "skin/SkinPictures.h"
 
-#define SKIN_SETTINGS_DLL_COMMANDS(X, T) \
-    T(GdiplusShutdownOnExit, decltype(&Gdiplus::GdiplusShutdown), "gdiplus.dll", "GdiplusShutdown")
-DLL_DECLARE(SKIN_SETTINGS_DLL_COMMANDS)
-DLL_COMMAND_MODULE(SkinSettings, SKIN_SETTINGS_DLL_COMMANDS)
+skin::SkinSettings& ProgramSkinSettings() { return skin::settings; }
 
-SkinSettings& ProgramSkinSettings() {
-    static SkinSettings settings;
-    return settings;
+void MakeSkinObject() { skin::NewSkinEngine(); }
+
+void SetUpSkin(HWND mainWindow) {
+    skin::SkinSetup(skin::pictures::Background(), 0, 0, mainWindow, 100, 10, 0, 0, 0);
 }
 
-void SetUpSkin(HWND mainWindow) {}
-
-void DestroySkinObject() {
-    SkinSettings& skin = ProgramSkinSettings();
-    if (skin.gdiplusToken) dll::GdiplusShutdownOnExit(skin.gdiplusToken);
-    skin.gdiplusToken = 0;
+void SkinAboutWindow(HWND aboutWindow) {
+    if (skin::SkinEngine* engine = skin::TheSkin()) engine->SkinWindow(aboutWindow, 10, 1, 1, 0, 0, 0, 0);
 }
+
+void DestroySkinObject() { skin::ReleaseSkinEngine(skin::TheSkin()); }

@@ -26,12 +26,12 @@ RT_CONSTANT const char kIndexFilter[] = "json文件（*.json）|*.json";
 RT_CONSTANT const char kAssetsTail[] = "\\assets";
 RT_CONSTANT const char kIndexesTail[] = "\\assets\\indexes\\";
 
-void StartGdiplus(SkinSettings& skin) {
+void StartGdiplus(skin::SkinSettings& skin) {
     Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback, with its background thread and codecs
     dll::GdiplusStartup(&skin.gdiplusToken, &input, nullptr);  // the result is not looked at
 }
 
-void LoadProgramIcon(SkinSettings& skin) {
+void LoadProgramIcon(skin::SkinSettings& skin) {
     HMODULE program = dll::GetModuleHandleA(nullptr);
     skin.programIcon = dll::LoadIconA(program, MAKEINTRESOURCEA(kProgramIconNumber));
     if (!skin.programIcon) skin.programIcon = dll::LoadIconA2(program, kDefaultIconName);
@@ -63,7 +63,7 @@ void ChooseIndexFile(const Text& runDirectory) {
 }  // namespace
 
 void ProgramInit() {
-    SkinSettings& skin = ProgramSkinSettings();
+    skin::SkinSettings& skin = ProgramSkinSettings();
     StartGdiplus(skin);
     LoadProgramIcon(skin);
     skin.firstSizePending = 1;

@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include <atomic>
 #include <string_view>
 
 #include "commands/Calls.h"
@@ -25,6 +26,10 @@ namespace {
 RT_CONSTANT const char kWindowsFolderVariable[] = "windir";
 RT_CONSTANT const char kUtilityFileName[] = "\\empty.exe";
 constexpr int32_t kRunHidden = 1;
+
+// Trims started and not yet ended (counted from the start request, so a thread not yet running
+// counts too).
+std::atomic<int> runningTrims{0};
 
 std::string_view ImageBytes() {
     return {reinterpret_cast<const char*>(FlushUtilityImage.Bytes()), FlushUtilityImage.length};
@@ -89,10 +94,23 @@ DWORD WINAPI TrimWorkingSet(void*) {
     return 0;
 }
 
+namespace {
+DWORD WINAPI CountedTrim(void* data) {
+    TrimWorkingSet(data);
+    --runningTrims;
+    return 0;
+}
+}  // namespace
+
+void WaitForRunningTrims(DWORD timeoutMs) {
+    for (DWORD start = GetTickCount(); runningTrims.load() > 0 && GetTickCount() - start < timeoutMs;) Sleep(5);
+}
+
 void StartTrimOnDeactivate(WPARAM activated) {
     if (activated != 0) return;
     // The table is not locked: its entries are bound here, on the window's thread, so that
     // trimmer threads running side by side only read them.
     for (dll::Entry* entry : kDllModuleEntries_Trimmer) dll::Bind(*entry);
-    dll::SHCreateThread(TrimWorkingSet, nullptr, 0, nullptr);
+    ++runningTrims;
+    if (!dll::SHCreateThread(CountedTrim, nullptr, 0, nullptr)) --runningTrims;
 }

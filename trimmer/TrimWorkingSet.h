@@ -15,3 +15,8 @@ DWORD WINAPI TrimWorkingSet(void* unused);
 // callback; a thread that cannot be made is no trim). Activation starts nothing. The caller
 // passes the message on as it would otherwise.
 void StartTrimOnDeactivate(WPARAM activated);
+
+// Waits, at most timeoutMs, until every trim started here has ended. The program's end calls it:
+// a utility whose starter ends while it is being started or run may be left hanging (Wine leaves
+// such a child waiting for ever), so the program does not end in the middle of a trim.
+void WaitForRunningTrims(DWORD timeoutMs);

@@ -98,7 +98,15 @@ bool ToolRun::Visible(const UnitPlace& place) {
 
 bool ToolRun::Click(const UnitPlace& place) {
     HWND unit = Unit(place);
-    return unit && ClickWindow(unit);
+    if (!unit) return false;
+    // Two presses on the same spot within the double-click time are a double click, which a
+    // skinned push button takes as one click: the next click comes as a user's next click would.
+    static DWORD lastClick = 0;
+    const DWORD spacing = GetDoubleClickTime() + 50;
+    for (DWORD since = GetTickCount() - lastClick; lastClick && since < spacing; since = GetTickCount() - lastClick) Sleep(spacing - since);
+    const bool clicked = ClickWindow(unit);
+    lastClick = GetTickCount();
+    return clicked;
 }
 
 bool ToolRun::SelectDisc(int index) {

@@ -6,10 +6,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/support/Sha1.h"
 #include "tests/support/WindowDriver.h"
@@ -70,9 +72,9 @@ TEST_F(ToolEndToEnd, ReplacesTheSelectedTrackInEveryShapeOfIndex) {
         ChooseAudio(*run, audioPath, audio);
         if (c.clickTrack) {
             ASSERT_TRUE(run->SelectDisc(c.track));
-            // The list selects on the click; the label follows when its notification has run.
-            WaitFor([&] { return run->Text(kSelectedDiscBoxPlace) == track.fileName; });
-            EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), track.fileName);
+            // The list shows its selection on the press; the selection routine runs on the release.
+            EXPECT_TRUE(WaitFor([&] { return run->Text(kSelectedDiscBoxPlace) == track.fileName; }))
+                << run->Text(kSelectedDiscBoxPlace);
         } else {
             EXPECT_EQ(run->Text(kSelectedDiscBoxPlace), kSelectedCaption);
         }
@@ -354,6 +356,111 @@ TEST_F(ToolEndToEnd, TheAboutWindowOpensTwiceWithItsNotes) {
         EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
     }
     EndWithEscape(*run);
+}
+
+
+// ---- the skin on the program's own windows ----
+
+intptr_t Prop(HWND window, const char* key) { return reinterpret_cast<intptr_t>(GetPropA(window, key)); }
+
+// A press and release on a caption button as the mouse gives them, sent to the window.
+void ClickCaptionButton(HWND window, int x, int y) {
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+int Luminance(COLORREF c) { return GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114; }
+
+// The screen's pixel at a client point of the window.
+COLORREF ClientPixel(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+// Taken over as the skin takes over a top-level window: numbered, its procedure replaced, its
+// corners cut by its region, a dark outer and a light inner border line painted.
+void ExpectSkinnedFrame(HWND window, intptr_t number) {
+    EXPECT_EQ(Prop(window, "Hw_lbID"), number);
+    EXPECT_NE(Prop(window, "Hw_hProc"), 0);
+    EXPECT_NE(Prop(window, "Hw_hProc"), GetWindowLongPtrA(window, GWLP_WNDPROC));
+    EXPECT_NE(Prop(window, "Ck_wtjbdx"), 0) << "the frame cache";
+    RECT c{};
+    GetClientRect(window, &c);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(window, region), ERROR);
+    for (auto [x, y] : {std::pair{0L, 0L}, std::pair{c.right - 1, 0L}, std::pair{0L, c.bottom - 1}, std::pair{c.right - 1, c.bottom - 1}})
+        EXPECT_FALSE(PtInRegion(region, x, y)) << "corner " << x << "," << y;
+    EXPECT_TRUE(PtInRegion(region, c.right / 2, 0));
+    DeleteObject(region);
+    // Left edge, half way down: black at alpha 180 over the frame, then white at alpha 180.
+    EXPECT_TRUE(WaitFor([&] {
+        return Luminance(ClientPixel(window, 0, c.bottom / 2)) <= 76 * 1000 &&
+               Luminance(ClientPixel(window, 1, c.bottom / 2)) >= 179 * 1000;
+    })) << std::hex << ClientPixel(window, 0, c.bottom / 2) << " " << ClientPixel(window, 1, c.bottom / 2);
+}
+
+TEST_F(ToolEndToEnd, TheMainAndAboutWindowsComeUpSkinned) {
+    GameFolder game("skinned");
+    const std::string indexPath = game.PutIndex("1.12.json", Render(MakeIndex(20, DiscKeys::current, DiscHashes::stock), IndexShape::minified));
+    auto run = StartWithIndex(game, indexPath);
+    HWND main = run->MainWindow();
+    ASSERT_NE(main, nullptr);
+    ExpectSkinnedFrame(main, 1);
+    EXPECT_TRUE(GetWindowLongA(main, GWL_STYLE) & WS_SYSMENU);
+
+    // Its three push buttons are owner-drawn and numbered 1 to 3 among the buttons; the edit box
+    // and the list box are the first of their kinds; all name the main window as theirs.
+    std::vector<intptr_t> buttonNumbers;
+    for (const UnitPlace& place : {kChooseOggButtonPlace, kReplaceButtonPlace, kAboutButtonPlace}) {
+        HWND button = run->Unit(place);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & 0xF, BS_OWNERDRAW);
+        EXPECT_EQ(Prop(button, "Hw_FuID"), 1);
+        EXPECT_NE(Prop(button, "Hw_hProc"), 0);
+        buttonNumbers.push_back(Prop(button, "Hw_lbID"));
+    }
+    std::sort(buttonNumbers.begin(), buttonNumbers.end());
+    EXPECT_EQ(buttonNumbers, (std::vector<intptr_t>{1, 2, 3}));
+    for (const UnitPlace& place : {kJsonTextBoxPlace, kDiscListPlace}) {
+        HWND control = run->Unit(place);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(Prop(control, "Hw_lbID"), 1);
+        EXPECT_EQ(Prop(control, "Hw_FuID"), 1);
+    }
+    // Controls still work as the user uses them: the list's selection through real clicks.
+    ASSERT_TRUE(run->SelectDisc(3));
+    EXPECT_EQ(run->DiscSelection(), 3);
+
+    // The about window is the second skinned window while it is open, and its close button
+    // (the strip's last button, 40 pixels wide at the right edge) closes it.
+    ASSERT_TRUE(run->Click(kAboutButtonPlace));
+    HWND about = testing_support::WaitForProcessWindow(run->Id(), "WTWindow", "关于", 30000);
+    ASSERT_NE(about, nullptr);
+    ExpectSkinnedFrame(about, 2);
+    RECT aboutClient{};
+    GetClientRect(about, &aboutClient);
+    ClickCaptionButton(about, aboutClient.right - 20, 10);
+    EXPECT_TRUE(testing_support::WaitUntilGone(about, 30000));
+    EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(main) != FALSE; }));
+    EXPECT_EQ(Prop(main, "Hw_lbID"), 1);
+
+    // The minimise button (472 < x < 498) minimises the main window; restored, it is painted again.
+    ClickCaptionButton(main, 485, 10);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(main) != FALSE; }));
+    ShowWindow(main, SW_RESTORE);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(main) == FALSE; }));
+    // The strict edges of the close button press nothing.
+    ClickCaptionButton(main, 499, 10);
+    ClickCaptionButton(main, 520, 19);
+    EXPECT_TRUE(run->Running());
+    // The close button (499 < x < 539) ends the program.
+    ClickCaptionButton(main, 520, 10);
+    EXPECT_EQ(run->WaitExit(30000), 0u);
 }
 
 }  // namespace
