@@ -2,8 +2,8 @@
 # The program's main job, from a fresh Debian 12 machine: installs what is missing, builds both
 # targets, lays out a demo game folder and starts the tool in it under Wine.
 #   - with an X display ($DISPLAY set): the tool opens there and you use it yourself;
-#   - without one: under Xvfb a driver does one replacement as a user would, and a picture of the
-#     main window is saved (the script says where).
+#   - without one: under Xvfb a driver does one replacement as a user would, and pictures of the
+#     main window and the about window are saved (the script says where).
 # The demo folder is build/demo: .minecraft with assets/indexes/1.12.json (shaped like a real
 # index, the twelve discs among about 3000 other entries) and assets/objects/, and music/demo.ogg,
 # a short Ogg Vorbis file made here with sox and oggenc. The tool writes the new index to drive D:,
@@ -49,9 +49,11 @@ else
   echo "run: no display; under Xvfb ($DISPLAY) the demo replaces cat.ogg with $audio"
   # (Wine's file dialog notes that drive Z: has no volume label: that line is left out.)
   "$here/wine-run.sh" "$bin/demo_driver.exe" "$(winpath "$demo/.minecraft/Vellumtone.exe")" "$index" "$audio" \
-    "$(winpath "$BUILD_ROOT/demo-main-window.bmp")" 2> >(grep -v 'FS volume label' >&2)
+    "$(winpath "$BUILD_ROOT/demo-main-window.bmp")" "$(winpath "$BUILD_ROOT/demo-about-window.bmp")" \
+    2> >(grep -v 'FS volume label' >&2)
   convert "$BUILD_ROOT/demo-main-window.bmp" "$shot" && rm -f "$BUILD_ROOT/demo-main-window.bmp"
-  echo "run: picture of the main window: $shot"
+  convert "$BUILD_ROOT/demo-about-window.bmp" "$BUILD_ROOT/demo-about-window.png" && rm -f "$BUILD_ROOT/demo-about-window.bmp"
+  echo "run: pictures of the main window and the about window: $shot, $BUILD_ROOT/demo-about-window.png"
 fi
 if [ -f "$DDRIVE/1.12.json" ]; then
   echo "run: the rewritten index: $DDRIVE/1.12.json (drive D: of the Wine session)"

@@ -19,12 +19,8 @@ void SelectionRoutine() {
     WriteTextProperty(kSelectedDiscBox, kLabelCaption, item);
 }
 
-// The about window has no frame of its own: the skin gives it the main window's frame and
-// caption buttons.
-void AboutCreatedRoutine() {
-    SkinAboutWindow(reinterpret_cast<HWND>(
-        static_cast<intptr_t>(cmd::AsInt(cmd::Call(WindowHandle, UnitReference(kAboutWindowUnit))))));
-}
+// The about window is left as its template makes it: only the main window is skinned.
+void AboutCreatedRoutine() {}
 
 void ProgramExitHook() {
     ExitRoutine();

@@ -16,10 +16,5 @@ void MakeSkinObject();
 // window, alpha 100, caption height 10, no help button, no menu button, no title shown.
 void SetUpSkin(HWND mainWindow);
 
-// The about window taken over as the main window is (caption height 10, caption active,
-// resizable, no help or menu button, no title), so that it shows the skin's frame and its close
-// button: the window has no frame of its own.
-void SkinAboutWindow(HWND aboutWindow);
-
 // The end of the skin object, called by ExitRoutine: Destroy (the icon, GDI+), then its memory.
 void DestroySkinObject();

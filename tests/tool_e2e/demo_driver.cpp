@@ -1,6 +1,7 @@
 // The main job's demo where no one sits at the display: drives the tool through one replacement
-// in a demo game folder, as a user would, and saves a picture of the main window on the way.
-//   demo_driver PROGRAM INDEX AUDIO PICTURE.bmp
+// in a demo game folder, as a user would, and saves a picture of the main window on the way
+// (and of the about window, when a second picture is named).
+//   demo_driver PROGRAM INDEX AUDIO PICTURE.bmp [ABOUT.bmp]
 // PROGRAM is the tool inside the game's .minecraft folder, INDEX the index to choose in the first
 // dialog, AUDIO the Ogg file to choose. Prints each message box it answers; exit code 0 when the
 // replacement went through and the tool ended.
@@ -74,7 +75,7 @@ bool AnswerBoxSaying(ToolRun& run) {
 
 int main(int argc, char** argv) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: demo_driver PROGRAM INDEX AUDIO PICTURE.bmp\n");
+        std::fprintf(stderr, "usage: demo_driver PROGRAM INDEX AUDIO PICTURE.bmp [ABOUT.bmp]\n");
         return 2;
     }
     const std::string program = argv[1], index = argv[2], audio = argv[3], picture = argv[4];
@@ -98,6 +99,19 @@ int main(int argc, char** argv) {
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(300);
     if (!SaveWindowPicture(main, picture)) return 1;
+    if (argc > 5) {
+        Say("opening the about window");
+        if (!run.Click(kAboutButtonPlace)) return 1;
+        HWND about = testing_support::WaitForProcessWindow(run.Id(), "WTWindow", "关于", 30000);
+        if (!about) return 1;
+        RedrawWindow(about, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(300);
+        if (!SaveWindowPicture(about, argv[5])) return 1;
+        run.PressEscape(about);
+        if (!testing_support::WaitUntilGone(about, 30000)) return 1;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 20000 && !IsWindowEnabled(main); Sleep(10)) {
+        }
+    }
     Say("replacing");
     if (!run.Click(kReplaceButtonPlace) || !AnswerBoxSaying(run) || !AnswerBoxSaying(run)) return 1;
     run.PressEscape(main);
