@@ -68,11 +68,6 @@ SIZE SizeOf(HWND control) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-Rgb Mix(Rgb a, Rgb b, double t) {
-    auto m = [t](int x, int y) { return static_cast<int>(x * (1 - t) + y * t + 0.5); };
-    return {m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
-}
-
 // A gradient's colour and alpha at the fraction t of its way from `from` to `to`. GDI+ under
 // Wine blends the two ends premultiplied by their alphas (measured: an end of alpha 0
 // contributes no colour), so the colour is the alpha-weighted mix.

@@ -47,44 +47,6 @@ struct OptionsGuard {
     }
 };
 
-void RepaintNow(HWND control) {
-    InvalidateRect(control, nullptr, TRUE);
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpUntilPainted(GetAncestor(control, GA_ROOT));
-}
-
-// The frame pixel under a point of a control given in the control's window rectangle.
-Rgb FrameUnder(HWND control, int x, int y) {
-    RECT outer{};
-    GetWindowRect(control, &outer);
-    POINT point{outer.left + x, outer.top + y};
-    ScreenToClient(GetAncestor(control, GA_ROOT), &point);
-    return FramePixel(Shared().windowNumber, point.x, point.y);
-}
-
-// A pixel of a control's window rectangle as the screen shows it.
-Rgb ControlPixel(HWND control, int x, int y) {
-    RECT outer{};
-    GetWindowRect(control, &outer);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, outer.left + x, outer.top + y);
-    ReleaseDC(nullptr, screen);
-    return ToRgb(colour);
-}
-
-// A pixel of a picture the program carries, and its alpha.
-struct PicturePixel {
-    Rgb colour;
-    int alpha;
-};
-PicturePixel PictureAt(const ByteSet* picture, int x, int y) {
-    auto bitmap = gdip::Make<gdip::PlusBitmap>();
-    bitmap->CreateBitmapFromStream(picture);
-    const Gdiplus::ARGB argb = bitmap->BitmapGetPixel(x, y);
-    return {{static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF), static_cast<int>(argb & 0xFF)},
-            static_cast<int>(argb >> 24)};
-}
-
 // ---- take-over ----
 
 template <class Record>
@@ -143,7 +105,9 @@ TEST(TakeOver, EachKindIsNumberedAndGetsItsProcedure) {
         EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(row.procedure));
         EXPECT_EQ(Prop(control, "Hw_hProc"), window.ProcBefore(control));
         EXPECT_NE(window.ProcBefore(control), 0);
-        if (row.lowStyleAfter >= 0) EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & 0xF, row.lowStyleAfter);
+        if (row.lowStyleAfter >= 0) {
+            EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & 0xF, row.lowStyleAfter);
+        }
     }
 }
 
@@ -241,7 +205,9 @@ TEST(Colouring, EachControlColourGetsItsBrush) {
                 EXPECT_EQ(bitmap.bmWidth, ClientSize(control).cx);
                 EXPECT_EQ(bitmap.bmHeight, ClientSize(control).cy);
                 EXPECT_EQ(mode, TRANSPARENT);
-                if (row.id == kEdit) EXPECT_EQ(textColour, 0x123456u);
+                if (row.id == kEdit) {
+                    EXPECT_EQ(textColour, 0x123456u);
+                }
                 break;
             }
             case Answer::kNull:

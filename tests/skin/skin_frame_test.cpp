@@ -302,10 +302,6 @@ void ExpectHighlight(const Rgb& seen, const Rgb& unlit, int y, int o, const Rgb&
 
 bool Same(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
-size_t Count(const std::vector<std::string>& lines, const std::string& line) {
-    return static_cast<size_t>(std::count(lines.begin(), lines.end(), line));
-}
-
 // The pixel once the screen shows a change from `before` (the child paints synchronously, the
 // screen follows a little later); `before` itself when nothing changes within the wait.
 Rgb ChangedPixel(HWND window, POINT p, const Rgb& before) {
